@@ -1,0 +1,50 @@
+// A graph surface: a drawing area with a retained picture, a user
+// coordinate scale, a pen and a current point.
+//
+// Every coordinate is a single-precision float in the surface's user scale.
+// The drawing routines compute in double precision and round to float at
+// this interface, so what a surface receives is exactly what is plotted.
+// Whatever falls outside the surface is clipped; no operation fails.
+//
+// The window implements this with a retained image per graph; the tests
+// implement it with a recorder that logs every call.
+#pragma once
+
+#include <cstdint>
+
+namespace waves {
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+enum class PenStyle { solid, dotted };
+
+class GraphSurface {
+public:
+    virtual ~GraphSurface() = default;
+
+    // Erases the whole picture to the background colour. The scale, pen
+    // colour and pen style stay as they were.
+    virtual void clear() = 0;
+    // (x_left, y_top) is the upper-left corner, (x_right, y_bottom) the
+    // lower-right; with y_top > y_bottom, y grows upwards.
+    virtual void set_scale(float x_left, float y_top, float x_right, float y_bottom) = 0;
+    virtual void set_pen_colour(Rgb colour) = 0;
+    virtual void set_pen_style(PenStyle style) = 0;
+    // A one-pixel line from (xa, ya) to (xb, yb); (xb, yb) becomes the current point.
+    virtual void line(float xa, float ya, float xb, float yb) = 0;
+    // A line from the current point to (x, y), which becomes the current point.
+    virtual void line_to(float x, float y) = 0;
+    // Sets the pixel at (x, y) in the pen colour; (x, y) becomes the current point.
+    virtual void point(float x, float y) = 0;
+
+    // Height of the drawing area, in the same unit for every surface of the
+    // window (only ratios of heights are used).
+    virtual double height() const = 0;
+};
+
+}  // namespace waves

@@ -1,0 +1,45 @@
+# Shared by the scripts in scripts/: finding the project, installing the
+# Debian packages that are missing, configuring and building a preset.
+# Sourced, not run.
+
+project_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+
+# What building and testing need on Debian 12.
+build_packages=(
+    cmake ninja-build g++ pkg-config
+    libgtest-dev libgmock-dev
+    qt6-base-dev libgl-dev
+)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo "$@"
+    else
+        echo "error: installing packages needs root; run as root or install sudo." >&2
+        return 1
+    fi
+}
+
+# ensure_packages PKG... installs whichever of the packages are not installed.
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing Debian packages: ${missing[*]}"
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# build_preset NAME configures and builds the CMake preset NAME.
+build_preset() {
+    local preset="$1"
+    cmake --preset "$preset" -S "$project_root" >/dev/null
+    cmake --build --preset "$preset"
+}

@@ -1,0 +1,66 @@
+#include "recorded_form.h"
+
+#include "app/start_up.h"
+
+namespace waves::testing {
+
+RecordedForm::RecordedForm(TwipSize screen) : window(screen) {
+    const std::string letters = "ABCD";
+    for (std::size_t i = 0; i < kComponentCount; ++i) {
+        const std::string index = "(" + std::to_string(i) + ")";
+        Grph_[i] = std::make_unique<RecordingSurface>("Grph" + index, kSmallGraphHeight, log);
+        m_grph_[i] = std::make_unique<RecordingSurface>("m_grph" + index, kSmallGraphHeight, log);
+        form.surfaces.Grph[i] = Grph_[i].get();
+        form.surfaces.m_grph[i] = m_grph_[i].get();
+        form.labels.Labela[i] = &Labela[i];
+        form.labels.Labelb[i] = &Labelb[i];
+        form.options.switch_c[i] = &switch_c[i];
+        form.options.switch_s[i] = &switch_s[i];
+    }
+    Gr_ = std::make_unique<RecordingSurface>("Gr", kSumGraphHeight, log);
+    m_gr_ = std::make_unique<RecordingSurface>("m_gr", kSumGraphHeight, log);
+    std_grph_ = std::make_unique<RecordingSurface>("std_grph", kSmallGraphHeight, log);
+    form.surfaces.Gr = Gr_.get();
+    form.surfaces.m_gr = m_gr_.get();
+    form.surfaces.std_grph = std_grph_.get();
+    form.labels.labelt = &labelt;
+    form.labels.value_std_a = &value_std_a;
+    form.labels.value_std_b = &value_std_b;
+    form.window = &window;
+}
+
+std::vector<RecordingSurface*> RecordedForm::surfaces() {
+    std::vector<RecordingSurface*> all{std_grph_.get()};
+    for (std::size_t i = 0; i < kComponentCount; ++i) {
+        all.push_back(Grph_[i].get());
+        all.push_back(m_grph_[i].get());
+    }
+    all.push_back(Gr_.get());
+    all.push_back(m_gr_.get());
+    return all;
+}
+
+std::vector<std::string> RecordedForm::label_texts() const {
+    std::vector<std::string> texts;
+    for (std::size_t i = 0; i < kComponentCount; ++i) {
+        texts.push_back(Labela[i].text());
+        texts.push_back(Labelb[i].text());
+    }
+    texts.push_back(labelt.text());
+    texts.push_back(value_std_a.text());
+    texts.push_back(value_std_b.text());
+    return texts;
+}
+
+std::vector<std::vector<DrawCall>> RecordedForm::pictures() {
+    std::vector<std::vector<DrawCall>> all;
+    for (RecordingSurface* surface : surfaces()) all.push_back(surface->picture());
+    return all;
+}
+
+LoadedForm::LoadedForm() {
+    Form_Load(form);
+    log.calls.clear();
+}
+
+}  // namespace waves::testing

@@ -1,0 +1,115 @@
+#include "recording_surface.h"
+
+#include <charconv>
+#include <utility>
+
+namespace waves::testing {
+namespace {
+
+std::string float_text(float value) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+const char* op_name(Op op) {
+    switch (op) {
+        case Op::clear: return "clear";
+        case Op::set_scale: return "set_scale";
+        case Op::set_pen_colour: return "set_pen_colour";
+        case Op::set_pen_style: return "set_pen_style";
+        case Op::line: return "line";
+        case Op::line_to: return "line_to";
+        case Op::point: return "point";
+    }
+    return "?";
+}
+
+int coordinate_count(Op op) {
+    switch (op) {
+        case Op::set_scale:
+        case Op::line: return 4;
+        case Op::line_to:
+        case Op::point: return 2;
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+std::string describe(const DrawCall& call) {
+    std::string text = call.surface + " " + op_name(call.op);
+    for (int i = 0; i < coordinate_count(call.op); ++i) {
+        text += " " + float_text(call.args[static_cast<std::size_t>(i)]);
+    }
+    if (call.op == Op::set_pen_colour) {
+        text += " " + std::to_string(call.colour.red) + "," + std::to_string(call.colour.green) +
+                "," + std::to_string(call.colour.blue);
+    }
+    if (call.op == Op::set_pen_style) {
+        text += call.style == PenStyle::solid ? " solid" : " dotted";
+    }
+    return text;
+}
+
+bool is_drawing(Op op) { return op != Op::clear && op != Op::set_scale; }
+
+std::vector<DrawCall> samples(const std::vector<DrawCall>& picture) {
+    std::vector<DrawCall> result;
+    for (const DrawCall& call : picture) {
+        if (call.op == Op::point || call.op == Op::line_to) result.push_back(call);
+    }
+    return result;
+}
+
+std::vector<std::string> DrawLog::drawing_runs() const {
+    std::vector<std::string> runs;
+    for (const DrawCall& call : calls) {
+        if (!is_drawing(call.op)) continue;
+        if (runs.empty() || runs.back() != call.surface) runs.push_back(call.surface);
+    }
+    return runs;
+}
+
+std::vector<DrawCall> DrawLog::calls_on(const std::string& surface) const {
+    std::vector<DrawCall> result;
+    for (const DrawCall& call : calls) {
+        if (call.surface == surface) result.push_back(call);
+    }
+    return result;
+}
+
+RecordingSurface::RecordingSurface(std::string name, double height, DrawLog& log)
+    : name_(std::move(name)), height_(height), log_(log) {}
+
+void RecordingSurface::record(DrawCall call) {
+    call.surface = name_;
+    if (call.op == Op::clear) picture_.clear();
+    if (is_drawing(call.op)) picture_.push_back(call);
+    log_.calls.push_back(std::move(call));
+}
+
+void RecordingSurface::clear() { record({.op = Op::clear}); }
+
+void RecordingSurface::set_scale(float x_left, float y_top, float x_right, float y_bottom) {
+    scale_ = {x_left, y_top, x_right, y_bottom};
+    record({.op = Op::set_scale, .args = scale_});
+}
+
+void RecordingSurface::set_pen_colour(Rgb colour) {
+    record({.op = Op::set_pen_colour, .colour = colour});
+}
+
+void RecordingSurface::set_pen_style(PenStyle style) {
+    record({.op = Op::set_pen_style, .style = style});
+}
+
+void RecordingSurface::line(float xa, float ya, float xb, float yb) {
+    record({.op = Op::line, .args = {xa, ya, xb, yb}});
+}
+
+void RecordingSurface::line_to(float x, float y) { record({.op = Op::line_to, .args = {x, y, 0, 0}}); }
+
+void RecordingSurface::point(float x, float y) { record({.op = Op::point, .args = {x, y, 0, 0}}); }
+
+}  // namespace waves::testing
