@@ -65,7 +65,7 @@ void Form_Load(Form& form) {
         get_m_curve(p, g, i);
     }
 
-    p.h_ratio = static_cast<float>(g.Gr->height() / g.Grph[0]->height());
+    p.h_ratio = static_cast<float>(g.Gr->surface_height() / g.Grph[0]->surface_height());
     sum_frame(*g.Gr, p);
     sum_frame(*g.m_gr, p);
 

@@ -42,9 +42,10 @@ public:
     // Sets the pixel at (x, y) in the pen colour; (x, y) becomes the current point.
     virtual void point(float x, float y) = 0;
 
-    // Height of the drawing area, in the same unit for every surface of the
-    // window (only ratios of heights are used).
-    virtual double height() const = 0;
+    // Height of the surface control as laid out (border included), in the
+    // same unit for every surface of the window: start-up only divides two
+    // of them, to make one vertical unit equally tall on every graph.
+    virtual double surface_height() const = 0;
 };
 
 }  // namespace waves

@@ -53,7 +53,7 @@ public:
     void line(float xa, float ya, float xb, float yb) override;
     void line_to(float x, float y) override;
     void point(float x, float y) override;
-    double height() const override { return height_; }
+    double surface_height() const override { return height_; }
 
     const std::string& name() const { return name_; }
     // Drawing calls since the last clear.
