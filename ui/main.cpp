@@ -1,7 +1,55 @@
-// Placeholder entry point until the Qt window lands.
+// Starts the program: one window, then the event loop until it is closed.
+//
+// Without a display Qt would abort with a core dump and a page of advice;
+// instead the program says in one line that it needs a display and exits
+// with status 1.
+#include <QApplication>
+#include <QStyleFactory>
 #include <cstdio>
+#include <cstdlib>
 
-int main() {
-    std::fputs("waves: the window is not built yet; run ./scripts/test to check the core.\n", stderr);
-    return 1;
+#include "ui/appearance.h"
+#include "ui/main_window.h"
+
+namespace {
+
+// Until the application object exists, Qt's own messages are held back:
+// a failure to reach the display is reported as one line, fatal or not.
+bool starting = true;
+QByteArray held_back_reason;
+
+void start_up_message_handler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (!starting) {
+        qInstallMessageHandler(nullptr);
+        qt_message_output(type, context, message);
+        return;
+    }
+    if (held_back_reason.isEmpty() && type != QtDebugMsg && type != QtInfoMsg) {
+        held_back_reason = message.section(QLatin1Char('\n'), 0, 0).toLocal8Bit();
+    }
+    if (type == QtFatalMsg) {
+        const bool no_display_named = qEnvironmentVariableIsEmpty("DISPLAY") &&
+                                      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+                                      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+        const QByteArray reason = no_display_named ? QByteArrayLiteral("DISPLAY is not set") : held_back_reason;
+        std::fprintf(stderr, "waves: cannot open a display (%s); run it on a desktop, or under xvfb-run.\n",
+                     reason.constData());
+        std::_Exit(1);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    qInstallMessageHandler(start_up_message_handler);
+    QApplication application(argc, argv);
+    starting = false;
+    qInstallMessageHandler(nullptr);
+
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    install_font_substitutes();
+
+    MainWindow window;
+    window.show();
+    return QApplication::exec();
 }

@@ -4,12 +4,19 @@
 
 project_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
-# What building and testing need on Debian 12.
+# What building needs on Debian 12.
 build_packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev
     qt6-base-dev libgl-dev
 )
+
+# Metric-compatible stand-ins for the layout's Windows fonts: Liberation
+# Serif for "Times New Roman", IPA Gothic for the two Japanese Gothic faces.
+font_packages=(fonts-liberation2 fonts-ipafont-gothic)
+
+# The tests that run the real program in a real X server and click it.
+x11_test_packages=(xvfb xdotool xauth)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then

@@ -1,0 +1,305 @@
+// The window as built from the layout: geometry, captions, colours, start
+// state, and clicks on real widgets reaching the handlers.
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "ui/appearance.h"
+#include "ui/graph_surface_widget.h"
+#include "ui/main_window.h"
+#include "ui/spin_button.h"
+
+namespace {
+
+// Window positions and sizes in twips, as the layout tables give them.
+struct Placement {
+    QString name;
+    int left, top, width, height;
+};
+
+QList<Placement> expected_placements() {
+    QList<Placement> rows = {
+        {"Frame13", 3840, 0, 5895, 1095},
+        {"Frame9", 0, 4920, 9735, 1935},
+        {"Frame8", 0, 3960, 9735, 1095},
+        {"Frame7", 0, 3000, 9735, 1095},
+        {"Frame6", 0, 2040, 9735, 1095},
+        {"Frame5", 0, 1080, 9735, 1095},
+        {"Frame14", 4920, 120, 852, 852},
+        {"Option10", 5040, 600, 615, 195},
+        {"Option9", 5040, 360, 615, 195},
+        {"std_grph", 5880, 120, 3615, 975},
+        {"Label15", 6360, 120, 2535, 255},
+        {"SpinButton2", 4560, 600, 255, 375},
+        {"SpinButton1", 4560, 120, 255, 375},
+        {"Label6(2)", 9450, 480, 255, 255},
+        {"Label18", 3960, 600, 255, 255},
+        {"Label17", 3960, 240, 255, 255},
+        {"value_std_b", 4200, 600, 255, 255},
+        {"value_std_a", 4200, 240, 255, 255},
+        {"m_gr", 5880, 5040, 3615, 1815},
+        {"Frame11", 3960, 5520, 855, 1215},
+        {"Option8", 4080, 6480, 615, 210},
+        {"Option7", 4080, 6240, 615, 210},
+        {"Option6", 4080, 6000, 615, 210},
+        {"Option5", 4080, 5760, 615, 210},
+        {"Frame12", 4920, 5520, 855, 1215},
+        {"Option4", 5040, 6480, 615, 210},
+        {"Option3", 5040, 6240, 615, 210},
+        {"Option2", 5040, 6000, 615, 210},
+        {"Option1", 5040, 5760, 615, 210},
+        {"Frame4", 3840, 4920, 2055, 1935},
+        {"Command1", 4920, 5160, 855, 255},
+        {"SpinButton11", 4560, 5040, 255, 375},
+        {"Label1", 3960, 5160, 252, 252},
+        {"labelt", 4200, 5160, 255, 255},
+        {"Gr", 240, 5040, 3615, 1815},
+        {"Label6(1)", 9480, 5760, 255, 255},
+        {"Label6(0)", 0, 5760, 255, 255},
+    };
+    // The component bands, with their top T: A 1080, B 2040, C 3000, D 3960.
+    const struct {
+        int top;
+        QString panel, a_label, f_label, letters;
+        int option_frame, cos_width, sin_width, sin_height;
+    } bands[] = {
+        {1080, "Frame_a", "Label7", "Label8", "Label2", 852, 615, 612, 195},
+        {2040, "Frame1", "Label9", "Label12", "Label3", 852, 615, 615, 195},
+        {3000, "Frame2", "Label10", "Label13", "Label4", 855, 612, 612, 252},
+        {3960, "Frame3", "Label11", "Label14", "Label5", 852, 612, 612, 252},
+    };
+    for (int i = 0; i < 4; ++i) {
+        const auto& b = bands[i];
+        const int t = b.top;
+        const QString n = QStringLiteral("(%1)").arg(i);
+        rows += {
+            {"m_grph" + n, 5880, t + 120, 3615, 975},
+            {b.panel, 3840, t, 2055, 1095},
+            {"Frame10" + n, 4920, t + 120, b.option_frame, b.option_frame},
+            {"switch_c" + n, 5040, t + 360, b.cos_width, 195},
+            {"switch_s" + n, 5040, t + 600, b.sin_width, b.sin_height},
+            {"SpinButton4" + n, 4560, t + 600, 255, 375},
+            {"SpinButton3" + n, 4560, t + 120, 255, 375},
+            {b.f_label, 3960, t + 600, 255, 255},
+            {b.a_label, 3960, t + 240, 255, 255},
+            {"Labela" + n, 4200, t + 240, 255, 255},
+            {"Labelb" + n, 4200, t + 600, 255, 255},
+            {"Grph" + n, 240, t + 120, 3615, 975},
+            {b.letters + "(1)", 9480, t + 480, 255, 255},
+            {b.letters + "(0)", 0, t + 480, 255, 255},
+        };
+    }
+    return rows;
+}
+
+int pixels(int twips) { return qRound(twips / 15.0); }
+
+template <typename Widget = QWidget>
+Widget* control(const MainWindow& window, const QString& name) {
+    auto* widget = window.findChild<Widget*>(name);
+    if (widget == nullptr) qWarning() << "no control" << name;
+    return widget;
+}
+
+QColor background_of(const QWidget* widget) { return widget->palette().color(widget->backgroundRole()); }
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { install_font_substitutes(); }
+    void init() { window = std::make_unique<MainWindow>(); }
+    void cleanup() { window.reset(); }
+
+    void every_control_sits_where_the_layout_puts_it();
+    void window_has_its_caption_fixed_size_and_grey_background();
+    void captions_fonts_and_colours_follow_the_layout();
+    void start_state_shows_start_values_and_selections();
+    void lower_bands_lie_above_the_bands_over_them();
+    void step_groups_lie_above_the_panel_and_take_clicks();
+    void upper_and_lower_half_of_a_spin_button_step_up_and_down();
+    void option_buttons_run_their_handlers_when_selected();
+    void reset_and_span_arrows_reach_the_handlers();
+    void h_ratio_is_measured_from_the_real_graphs();
+    void focus_follows_the_tab_indices();
+
+private:
+    std::unique_ptr<MainWindow> window;
+};
+
+void MainWindowTest::every_control_sits_where_the_layout_puts_it() {
+    const QList<Placement> rows = expected_placements();
+    QCOMPARE(rows.size(), 37 + 4 * 14);
+    for (const Placement& row : rows) {
+        QWidget* widget = control(*window, row.name);
+        QVERIFY2(widget != nullptr, qPrintable(row.name));
+        const QRect actual(widget->mapTo(window.get(), QPoint(0, 0)), widget->size());
+        const QRect expected(pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
+        QVERIFY2(actual == expected, qPrintable(QStringLiteral("%1 at %2,%3 %4x%5, expected %6,%7 %8x%9")
+                                                    .arg(row.name)
+                                                    .arg(actual.x()).arg(actual.y())
+                                                    .arg(actual.width()).arg(actual.height())
+                                                    .arg(expected.x()).arg(expected.y())
+                                                    .arg(expected.width()).arg(expected.height())));
+    }
+}
+
+void MainWindowTest::window_has_its_caption_fixed_size_and_grey_background() {
+    QCOMPARE(window->windowTitle(), QStringLiteral("波の合成と積"));
+    QCOMPARE(window->size(), QSize(656, 460));
+    QCOMPARE(window->minimumSize(), window->maximumSize());  // not resizable
+    QCOMPARE(background_of(window.get()), QColor(192, 192, 192));
+}
+
+void MainWindowTest::captions_fonts_and_colours_follow_the_layout() {
+    const struct {
+        const char* name;
+        const char* caption;
+    } labels[] = {{"Label15", "Essential Wave"}, {"Label6(2)", "W"}, {"Label18", "f="}, {"Label17", "a="},
+                  {"Label1", "t="},  {"Label6(0)", "E"}, {"Label6(1)", "E'"}, {"Label2(0)", "A"},
+                  {"Label2(1)", "A'"}, {"Label5(1)", "D'"}, {"Label9", "a="}, {"Label14", "f="}};
+    for (const auto& l : labels) QCOMPARE(control<QLabel>(*window, l.name)->text(), QString::fromUtf8(l.caption));
+    QCOMPARE(control<QPushButton>(*window, "Command1")->text(), QStringLiteral("RESET"));
+    QCOMPARE(control<QGroupBox>(*window, "Frame11")->title(), QStringLiteral("step a"));
+    QCOMPARE(control<QGroupBox>(*window, "Frame12")->title(), QStringLiteral("step n"));
+    const char* step_captions[] = {"1", "0.5", "0.2", "0.1"};
+    for (int n = 0; n < 4; ++n) {
+        QCOMPARE(control<QRadioButton>(*window, QStringLiteral("Option%1").arg(n + 1))->text(),
+                 QString(step_captions[n]));
+        QCOMPARE(control<QRadioButton>(*window, QStringLiteral("Option%1").arg(n + 5))->text(),
+                 QString(step_captions[n]));
+    }
+    QCOMPARE(control<QRadioButton>(*window, "switch_c(2)")->text(), QStringLiteral("cos"));
+    QCOMPARE(control<QRadioButton>(*window, "Option10")->text(), QStringLiteral("sin"));
+
+    const QColor red(255, 0, 0);
+    for (const char* name : {"Labela(1)", "Labelb(3)", "value_std_a", "value_std_b", "labelt", "Label3(0)",
+                             "Label6(1)"}) {
+        QCOMPARE(control(*window, name)->palette().color(QPalette::WindowText), red);
+    }
+    QCOMPARE(background_of(control(*window, "Frame13")), QColor(192, 255, 192));
+    QCOMPARE(background_of(control(*window, "value_std_a")), QColor(192, 255, 192));
+    QCOMPARE(background_of(control(*window, "Frame10(1)")), QColor(255, 255, 192));
+    QCOMPARE(background_of(control(*window, "Frame11")), QColor(255, 192, 255));
+    QCOMPARE(background_of(control(*window, "Option5")), QColor(255, 192, 255));
+    QCOMPARE(background_of(control(*window, "switch_s(3)")), QColor(255, 255, 192));
+    QCOMPARE(background_of(control(*window, "Frame_a")), QColor(192, 192, 192));
+    QCOMPARE(background_of(control(*window, "Labela(0)")), QColor(192, 192, 192));
+    QVERIFY(!control(*window, "Label15")->autoFillBackground());  // the plot shows through
+
+    QVERIFY(control(*window, "Label17")->font().italic());
+    QVERIFY(!control(*window, "labelt")->font().italic());
+    QVERIFY(control(*window, "Label2(0)")->font().bold());
+    QCOMPARE(control(*window, "Option1")->font().pixelSize(), 11);
+    QCOMPARE(control<QLabel>(*window, "value_std_a")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    QCOMPARE(control<QLabel>(*window, "Label15")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+}
+
+void MainWindowTest::start_state_shows_start_values_and_selections() {
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(control<QLabel>(*window, QStringLiteral("Labela(%1)").arg(i))->text(), QStringLiteral("0"));
+        QCOMPARE(control<QLabel>(*window, QStringLiteral("Labelb(%1)").arg(i))->text(), QStringLiteral("0"));
+        QVERIFY(control<QRadioButton>(*window, QStringLiteral("switch_c(%1)").arg(i))->isChecked());
+        QVERIFY(!control<QRadioButton>(*window, QStringLiteral("switch_s(%1)").arg(i))->isChecked());
+    }
+    QCOMPARE(control<QLabel>(*window, "labelt")->text(), QStringLiteral("1"));
+    QCOMPARE(control<QLabel>(*window, "value_std_a")->text(), QStringLiteral("1"));
+    QCOMPARE(control<QLabel>(*window, "value_std_b")->text(), QStringLiteral("1"));
+    QVERIFY(control<QRadioButton>(*window, "Option9")->isChecked());
+    QVERIFY(control<QRadioButton>(*window, "Option1")->isChecked());
+    QVERIFY(control<QRadioButton>(*window, "Option5")->isChecked());
+}
+
+void MainWindowTest::lower_bands_lie_above_the_bands_over_them() {
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    // The top 135 twips of band B cover the bottom of band A and of Grph(0).
+    const QPoint overlap(pixels(2000), pixels(2040 + 60));
+    QCOMPARE(window->childAt(overlap), control(*window, "Frame6"));
+    // The reference band covers the top 15 twips of band A.
+    QCOMPARE(window->childAt(QPoint(pixels(5000), pixels(1085))), control(*window, "Frame13"));
+    // "Essential Wave" lies on the reference graph.
+    QCOMPARE(window->childAt(QPoint(pixels(7000), pixels(180))), control(*window, "Label15"));
+}
+
+void MainWindowTest::step_groups_lie_above_the_panel_and_take_clicks() {
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    auto* option = control<QRadioButton>(*window, "Option7");
+    const QPoint centre = option->mapTo(window.get(), option->rect().center());
+    QCOMPARE(window->childAt(centre), option);
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+    QVERIFY(option->isChecked());
+    QCOMPARE(window->form().params.step_a, 2);
+}
+
+void MainWindowTest::upper_and_lower_half_of_a_spin_button_step_up_and_down() {
+    auto* spin = control<SpinButton>(*window, "SpinButton3(1)");
+    const QPoint upper(spin->width() / 2, spin->height() / 4);
+    const QPoint lower(spin->width() / 2, spin->height() * 3 / 4);
+    for (int n = 0; n < 3; ++n) QTest::mouseClick(spin, Qt::LeftButton, {}, upper);
+    QCOMPARE(control<QLabel>(*window, "Labela(1)")->text(), QStringLiteral("3"));
+    QTest::mouseClick(spin, Qt::LeftButton, {}, lower);
+    QCOMPARE(control<QLabel>(*window, "Labela(1)")->text(), QStringLiteral("2"));
+    QCOMPARE(window->form().params.wave_a[1], 20);
+
+    auto* reference = control<SpinButton>(*window, "SpinButton2");
+    QTest::mouseClick(reference, Qt::LeftButton, {}, lower);
+    QCOMPARE(control<QLabel>(*window, "value_std_b")->text(), QStringLiteral("0"));
+    QTest::mouseClick(reference, Qt::LeftButton, {}, lower);  // refused at 0
+    QCOMPARE(window->form().params.std_f, 0.0f);
+}
+
+void MainWindowTest::option_buttons_run_their_handlers_when_selected() {
+    auto* sine = control<QRadioButton>(*window, "switch_s(2)");
+    QTest::mouseClick(sine, Qt::LeftButton, {}, QPoint(6, sine->height() / 2));
+    QVERIFY(sine->isChecked());
+    QVERIFY(!window->form().params.wave_cos[2]);
+    auto* reference_sine = control<QRadioButton>(*window, "Option10");
+    QTest::mouseClick(reference_sine, Qt::LeftButton, {}, QPoint(6, reference_sine->height() / 2));
+    QVERIFY(!window->form().params.std_cos);
+    auto* tenth = control<QRadioButton>(*window, "Option4");
+    QTest::mouseClick(tenth, Qt::LeftButton, {}, QPoint(6, tenth->height() / 2));
+    QCOMPARE(window->form().params.step_f, 1);
+    QCOMPARE(window->form().params.step_a, 10);
+}
+
+void MainWindowTest::reset_and_span_arrows_reach_the_handlers() {
+    auto* span = control<SpinButton>(*window, "SpinButton11");
+    const QPoint upper(span->width() / 2, span->height() / 4);
+    QTest::mouseClick(span, Qt::LeftButton, {}, upper);
+    QTest::mouseClick(span, Qt::LeftButton, {}, upper);
+    QCOMPARE(control<QLabel>(*window, "labelt")->text(), QStringLiteral("3"));
+    QTest::mouseClick(control<QPushButton>(*window, "Command1"), Qt::LeftButton);
+    QCOMPARE(control<QLabel>(*window, "labelt")->text(), QStringLiteral("1"));
+    QCOMPARE(window->form().params.t_span, 1.0f);
+}
+
+void MainWindowTest::h_ratio_is_measured_from_the_real_graphs() {
+    QCOMPARE(window->form().params.h_ratio, 1815.0f / 975.0f);
+    QCOMPARE(control<GraphSurfaceWidget>(*window, "Gr")->surface_height(), 121.0);
+    QCOMPARE(control<GraphSurfaceWidget>(*window, "Grph(0)")->surface_height(), 65.0);
+}
+
+void MainWindowTest::focus_follows_the_tab_indices() {
+    // The arrows, option buttons and "RESET" take the keyboard focus in the
+    // order of their Tab indices.
+    const QStringList expected = {"Command1", "switch_c(0)", "switch_s(0)", "switch_s(1)", "switch_c(1)",
+                                  "switch_s(2)", "switch_c(2)", "switch_s(3)", "switch_c(3)", "Option1"};
+    QWidget* widget = control(*window, "Command1");
+    QStringList actual;
+    for (int n = 0; n < expected.size(); ++n) {
+        actual << widget->objectName();
+        do {
+            widget = widget->nextInFocusChain();
+        } while (!(widget->focusPolicy() & Qt::TabFocus));
+    }
+    QCOMPARE(actual, expected);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

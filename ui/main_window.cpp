@@ -1,0 +1,60 @@
+#include "ui/main_window.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/start_up.h"
+#include "ui/appearance.h"
+#include "ui/component_band.h"
+#include "ui/reference_band.h"
+#include "ui/sum_band.h"
+#include "ui/twips.h"
+
+namespace {
+
+QScreen* screen_of(const QWidget& widget) {
+    QScreen* screen = widget.screen();
+    return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+    setWindowTitle(QString::fromUtf8(kWindowCaption.data(), static_cast<qsizetype>(kWindowCaption.size())));
+    setFixedSize(twips_to_pixels(kClientWidthTwips), twips_to_pixels(kClientHeightTwips));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, layout_colour(kWindowBackground));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    controls_ = build_control_tree(*this, window_layout());
+    bind_reference_band(controls_, form_);
+    for (int i = 0; i < waves::kComponentCount; ++i) bind_component_band(controls_, form_, i);
+    bind_sum_band(controls_, form_);
+    form_.window = this;
+
+    waves::Form_Load(form_);
+}
+
+void MainWindow::set_outer_size(float width_twips, float height_twips) {
+    // The client area is fixed by the layout; the frame around it is the
+    // window manager's. The outer size asked for is what centring uses.
+    outer_size_ = {width_twips, height_twips};
+}
+
+waves::TwipSize MainWindow::outer_size() const { return outer_size_; }
+
+waves::TwipSize MainWindow::screen_size() const {
+    const QSize size = screen_of(*this)->geometry().size();
+    return {pixels_to_twips(size.width()), pixels_to_twips(size.height())};
+}
+
+void MainWindow::move_to(float left_twips, float top_twips) {
+    const QScreen* screen = screen_of(*this);
+    const QRect available = screen->availableGeometry();
+    QPoint position = screen->geometry().topLeft() + QPoint(twips_to_pixels(left_twips), twips_to_pixels(top_twips));
+    // Only when centring pushes the title bar off the screen.
+    if (position.x() < available.left()) position.setX(available.left());
+    if (position.y() < available.top()) position.setY(available.top());
+    move(position);
+}

@@ -1,0 +1,39 @@
+// The window Form1: builds every control from the layout, hands them to the
+// core, binds their events to the handlers and runs start-up, all before it
+// is first shown.
+//
+// It owns the core's form state (the parameter record and the pointers to
+// its own controls) for as long as it lives. As the core's WindowPlacement
+// it has a fixed client area of 9840 x 6900 twips (656 x 460 pixels), is not
+// resizable, and places itself where start-up centres it; on a screen too
+// small for it, the centred position would put the title bar off the
+// screen, so the top-left corner is then kept inside the screen's available
+// area instead.
+#pragma once
+
+#include <QWidget>
+
+#include "app/form.h"
+#include "app/window_placement.h"
+#include "ui/control_tree.h"
+
+class MainWindow final : public QWidget, private waves::WindowPlacement {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    const waves::Form& form() const { return form_; }
+    const ControlTree& controls() const { return controls_; }
+
+private:
+    // waves::WindowPlacement, in twips.
+    void set_outer_size(float width_twips, float height_twips) override;
+    waves::TwipSize outer_size() const override;
+    waves::TwipSize screen_size() const override;
+    void move_to(float left_twips, float top_twips) override;
+
+    waves::Form form_;
+    ControlTree controls_;
+    waves::TwipSize outer_size_{};
+};

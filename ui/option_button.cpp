@@ -1,0 +1,14 @@
+#include "ui/option_button.h"
+
+#include <QSignalBlocker>
+
+OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
+    connect(this, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked) emit chosen();
+    });
+}
+
+void OptionButton::set_selected(bool selected) {
+    const QSignalBlocker quiet(this);
+    setChecked(selected);
+}

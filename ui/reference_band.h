@@ -1,0 +1,9 @@
+// The reference band at the top: hands the "Essential Wave" graph and W's
+// value labels to the core and binds W's arrows and cos/sin buttons to the
+// reference handlers.
+#pragma once
+
+#include "app/form.h"
+#include "ui/control_tree.h"
+
+void bind_reference_band(const ControlTree& controls, waves::Form& form);
