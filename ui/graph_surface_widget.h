@@ -1,16 +1,93 @@
 // A graph surface on screen: a framed drawing area whose picture is a
 // retained image that the drawing routines paint into.
 //
-// The picture is kept at the screen's device pixel ratio, so lines are one
-// device pixel wide and crisp on a high-DPI screen. paintEvent only copies
-// the picture: nothing is redrawn on exposure, and the picture survives
-// covering, minimising and restoring. The user scale of set_scale maps onto
-// the drawing area inside the border; whatever falls outside is clipped.
+// Border. The widget is a QFrame with the style's panel frame, sunken
+// (QFrame::StyledPanel | QFrame::Sunken): the thin sunken border the
+// platform draws around its own views (one pixel in Fusion). The picture
+// fills contentsRect(), the area inside that border, and is painted after
+// the border, so a style that draws its border slightly into that area
+// (Fusion at a ratio of 2) hides no picture pixel. The window sets the
+// outer geometry; surface_height() is that outer height, border included.
+//
+// Picture. A QImage of the drawing area at the widget's device pixel ratio:
+// contentsRect().size() x devicePixelRatioF() pixels, tagged with that
+// ratio. At a ratio of 2 it has twice the pixels in each direction and every
+// line is one device pixel wide, drawn at that resolution, never an enlarged
+// 1x image. paintEvent only copies the picture; nothing is redrawn on
+// exposure, so the picture survives hiding, covering and minimising.
+//
+// Keeping the picture across a new size or ratio. Besides the image the
+// surface keeps the state it had at the last clear (scale, pen, current
+// point) and a compact record of every later operation, with its arguments
+// exactly as received (about 24 bytes each, some 410 for a plotted curve;
+// the record's storage is reused after each clear). When the drawing area's
+// size or the device pixel ratio no longer matches the image (the widget
+// was resized, or its window moved to a screen with another ratio), the
+// image is made afresh at the new resolution and the record is replayed onto
+// it, so the picture is rendered again, crisp, with the same content. The
+// check runs before every operation, before every paint and in picture(),
+// so no notification is needed. The record describes exactly what the
+// picture shows, no more: it is not a cache of sample values.
+//
+// Coordinates to device pixels, the only mapping. The scale's rectangle
+// covers the drawing area exactly. With W x H the picture's size in device
+// pixels and the scale (x_left, y_top)-(x_right, y_bottom), to_device gives
+//   u = (x - x_left) / (x_right - x_left) x W,
+//   v = (y - y_top) / (y_bottom - y_top) x H,
+// in double precision from the single-precision arguments, and to_pixel
+// makes that column floor(u), row floor(v): pixel i covers [i, i + 1), and
+// the far edges u = W and v = H themselves belong to the last column and
+// row, so everything in the frame, its edges included, is visible. On a
+// wave_frame graph of 239 x 63 pixels inside the border, y = 10 is row 0,
+// y = -10 row 62, the axis y = 0 row 31 (the middle row), x = 0 column 0 and
+// x = x_end column 238. Values in tenths (the amplitudes' peaks) never fall
+// on a row boundary of a 63- or 126-row graph, which lie at multiples of
+// 20/63 of a unit from the top, so a curve does not jitter between two rows
+// at its peaks; at 126 rows y = 0 lies exactly on a boundary and the axis
+// takes the row below it, row 63. Until the first set_scale the scale is
+// (0, 0)-(1, 1). A scale of zero width or height maps nothing anywhere, so
+// nothing is drawn.
+//
+// Lines and points, all aliased. line and line_to draw a one-device-pixel
+// line between the two mapped pixels, both end pixels included; point sets
+// exactly the mapped pixel. The dotted pen lights one device pixel in three
+// along the line (Qt::DotLine), at any ratio. No anti-aliasing: rendered side
+// by side at 1x and 2x, anti-aliasing gave every curve a pale fringe, turned
+// a line lying between two pixel rows (the axis at 2x) into a pale band two
+// pixels high and paled the dotted period lines, while the aliased lines
+// stay fully saturated and one device pixel wide, which reads better on a
+// projector. At 2x the aliased curves' steps are hardly visible; at 1x they
+// show, the price of that crispness.
+//
+// Clipping. Whatever falls outside the drawing area is clipped by the
+// image; nothing is reported. A segment is first clipped, in device
+// coordinates, to the drawing area widened by kClipMargin pixels on every
+// side, measured from whichever end is nearer the area's origin, so that
+// the clipped ends stay exact to a small fraction of a pixel. Coordinates
+// that are not finite (NaN, infinity, or a degenerate scale) draw nothing;
+// nor does a segment whose two ends both lie beyond kFarLimit device pixels
+// from the origin, since double precision could not place its visible part
+// to within a pixel. The current point still moves to the new position in every case.
+//
+// Drawing cost. The sample loop sends one point and about 400 line_to calls
+// per curve. Consecutive line_to calls (and the line before them) collect
+// their device pixels in one polyline buffer, whose storage is reused, and
+// the buffer is drawn with one drawPolyline when any other operation
+// arrives, before a paint and in picture(). A sample in the same pixel as
+// the one before adds no point. Nothing allocates per sample.
 #pragma once
 
 #include <QColor>
 #include <QFrame>
 #include <QImage>
+#include <QPen>
+#include <QPoint>
+#include <QPointF>
+#include <QSize>
+
+#include <array>
+#include <cstdint>
+#include <vector>
 
 #include "graphs/graph_surface.h"
 
@@ -35,11 +112,92 @@ public:
     // everything drawn so far.
     QImage picture() const;
 
+    // How far outside the drawing area a segment is clipped geometrically;
+    // within this margin the image clips pixel by pixel.
+    static constexpr double kClipMargin = 16384.0;
+    // A segment whose two ends both lie beyond this many device pixels from
+    // the area's origin (in x or y) is not drawn.
+    static constexpr double kFarLimit = 17592186044416.0;  // 2^44
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    struct Scale {
+        float x_left = 0.0f;
+        float y_top = 0.0f;
+        float x_right = 1.0f;
+        float y_bottom = 1.0f;
+    };
+
+    // What the interface promises to keep from one call to the next.
+    struct DrawingState {
+        Scale scale;
+        waves::Rgb pen_colour{};
+        waves::PenStyle pen_style = waves::PenStyle::solid;
+        float current_x = 0.0f;
+        float current_y = 0.0f;
+    };
+
+    enum class Operation : std::uint8_t { set_scale, set_pen_colour, set_pen_style, line, line_to, point };
+
+    // One operation since the last clear, with its arguments as received.
+    struct RecordedOperation {
+        Operation operation = Operation::point;
+        waves::Rgb colour{};                          // set_pen_colour
+        waves::PenStyle style = waves::PenStyle::solid;  // set_pen_style
+        std::array<float, 4> args{};                  // coordinates, in argument order
+    };
+
+    // A segment in device coordinates after clipping to the widened area.
+    struct DeviceSegment {
+        QPointF from;
+        QPointF to;
+        bool from_moved = false;  // the start was cut back by clipping
+        bool to_moved = false;    // the end was cut back by clipping
+    };
+
+    // Records the operation and draws it on an up-to-date picture.
+    void perform(const RecordedOperation& operation);
+    // Draws one operation with the given state, without recording it; used
+    // for new operations and for replaying the record.
+    void apply(const RecordedOperation& operation, DrawingState& state) const;
+    void apply_segment(QPointF from, QPointF to, const DrawingState& state) const;
+    void apply_point(QPointF at, const DrawingState& state) const;
+
+    // Re-renders the picture from the record if the drawing area's device
+    // size or ratio changed since it was made.
+    void bring_picture_up_to_date() const;
+    // Makes an image of the given device size, fills it with the background
+    // and replays the record onto it.
+    void render_picture(QSize device_size, qreal ratio) const;
+    // Draws the collected polyline, if any, and empties the buffer.
+    void flush_polyline() const;
+
+    QSize wanted_device_size() const;
+    // The single user-to-device mapping described above, before rounding.
+    QPointF to_device(const Scale& scale, float x, float y) const;
+    QPoint to_pixel(QPointF device) const;
+    static QPen pen_for(const DrawingState& state);
+
     QColor background_;
-    QImage picture_;
+
+    // The state now, and as it was at the last clear, plus the record of
+    // every operation since: enough to render the picture at any resolution.
+    DrawingState state_;
+    DrawingState cleared_state_;
+    std::vector<RecordedOperation> record_;
+
+    // The rendering of the record at the current resolution. Mutable: a
+    // paint or picture() may have to draw pending lines or render the same
+    // content at a new resolution, which changes no visible state.
+    mutable QImage picture_;
+    mutable QSize picture_device_size_;
+    mutable qreal picture_ratio_ = 0.0;
+    mutable std::vector<QPoint> polyline_;
+    mutable QPen polyline_pen_;
+    // True while the last polyline point is the unclipped current point, so
+    // the next line_to may continue the polyline from it.
+    mutable bool polyline_open_ = false;
 };
