@@ -18,6 +18,17 @@ font_packages=(fonts-liberation2 fonts-ipafont-gothic)
 # The tests that run the real program in a real X server and click it.
 x11_test_packages=(xvfb xdotool xauth)
 
+# The tests of the program in hostile surroundings: strace traces the files
+# and sockets it opens (inside a session bus of dbus-daemon's), fc-list and
+# the DejaVu fonts stand in for a system without the layout's fonts, and
+# valgrind's memcheck watches the real window's memory.
+reliability_test_packages=(strace dbus-daemon fontconfig fonts-dejavu-core valgrind)
+
+# Everything the whole test suite needs.
+all_test_packages=(
+    "${build_packages[@]}" "${font_packages[@]}" "${x11_test_packages[@]}" "${reliability_test_packages[@]}"
+)
+
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
         "$@"

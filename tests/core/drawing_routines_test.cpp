@@ -149,13 +149,14 @@ TEST_F(DrawingRoutines, SumGraphIsTheSampleBySampleSumOfTheComponentGraphs) {
     for (int i = 0; i < kComponentCount; ++i) get_curve(p, g, i);
     get_curve2(p, g);
     const std::vector<DrawCall> e = samples(f.Gr().picture());
+    std::vector<std::vector<DrawCall>> components;
+    for (int i = 0; i < kComponentCount; ++i) components.push_back(samples(f.Grph(i).picture()));
     ASSERT_EQ(e.size(), 401u);
     for (std::size_t n = 0; n < e.size(); ++n) {
         double sum = 0.0;
-        for (int i = 0; i < kComponentCount; ++i) {
-            const DrawCall& c = samples(f.Grph(i).picture())[n];
-            ASSERT_EQ(c.args[0], e[n].args[0]);
-            sum += static_cast<double>(c.args[1]);
+        for (const std::vector<DrawCall>& component : components) {
+            ASSERT_EQ(component.at(n).args[0], e[n].args[0]);
+            sum += static_cast<double>(component.at(n).args[1]);
         }
         EXPECT_NEAR(static_cast<double>(e[n].args[1]), sum, 1e-5) << "sample " << n;
     }
@@ -166,12 +167,12 @@ TEST_F(DrawingRoutines, SumOfProductsEqualsTheSumOfTheFourProducts) {
     for (int i = 0; i < kComponentCount; ++i) get_m_curve(p, g, i);
     get_curve3(p, g);
     const std::vector<DrawCall> e_prime = samples(f.m_gr().picture());
+    std::vector<std::vector<DrawCall>> products;
+    for (int i = 0; i < kComponentCount; ++i) products.push_back(samples(f.m_grph(i).picture()));
     ASSERT_EQ(e_prime.size(), 401u);
     for (std::size_t n = 0; n < e_prime.size(); ++n) {
         double sum = 0.0;
-        for (int i = 0; i < kComponentCount; ++i) {
-            sum += static_cast<double>(samples(f.m_grph(i).picture())[n].args[1]);
-        }
+        for (const std::vector<DrawCall>& product : products) sum += static_cast<double>(product.at(n).args[1]);
         // Up to rounding: the products are rounded one by one, E' once.
         EXPECT_NEAR(static_cast<double>(e_prime[n].args[1]), sum, 1e-5) << "sample " << n;
     }

@@ -11,13 +11,13 @@ const std::vector<std::string>& full_drawing_order() {
 
 std::vector<std::string> frames_and_drawings(const DrawLog& log) {
     std::vector<std::string> steps;
-    std::string drawing;
+    SurfaceName drawing;  // no surface
     for (const DrawCall& call : log.calls) {
         if (call.op == Op::set_scale) {
-            steps.push_back("scale " + call.surface);
-            drawing.clear();
+            steps.push_back("scale " + call.surface.str());
+            drawing = SurfaceName();
         } else if (is_drawing(call.op) && call.surface != drawing) {
-            steps.push_back("draw " + call.surface);
+            steps.push_back("draw " + call.surface.str());
             drawing = call.surface;
         }
     }

@@ -1,6 +1,9 @@
 #include "recording_surface.h"
 
 #include <charconv>
+#include <functional>
+#include <ostream>
+#include <set>
 #include <utility>
 
 namespace waves::testing {
@@ -37,8 +40,21 @@ int coordinate_count(Op op) {
 
 }  // namespace
 
+const std::string SurfaceName::no_name_;
+
+SurfaceName::SurfaceName(std::string_view text) {
+    if (text.empty()) return;  // no_name_
+    // std::set never moves its elements, so the pointers stay valid.
+    static std::set<std::string, std::less<>> names;
+    auto found = names.find(text);
+    if (found == names.end()) found = names.emplace(text).first;
+    text_ = &*found;
+}
+
+std::ostream& operator<<(std::ostream& out, const SurfaceName& name) { return out << name.str(); }
+
 std::string describe(const DrawCall& call) {
-    std::string text = call.surface + " " + op_name(call.op);
+    std::string text = call.surface.str() + " " + op_name(call.op);
     for (int i = 0; i < coordinate_count(call.op); ++i) {
         text += " " + float_text(call.args[static_cast<std::size_t>(i)]);
     }
@@ -64,52 +80,66 @@ std::vector<DrawCall> samples(const std::vector<DrawCall>& picture) {
 
 std::vector<std::string> DrawLog::drawing_runs() const {
     std::vector<std::string> runs;
+    const DrawCall* run_start = nullptr;
     for (const DrawCall& call : calls) {
         if (!is_drawing(call.op)) continue;
-        if (runs.empty() || runs.back() != call.surface) runs.push_back(call.surface);
+        if (run_start == nullptr || run_start->surface != call.surface) {
+            runs.push_back(call.surface);
+            run_start = &call;
+        }
     }
     return runs;
 }
 
 std::vector<DrawCall> DrawLog::calls_on(const std::string& surface) const {
+    const SurfaceName name(surface);
     std::vector<DrawCall> result;
     for (const DrawCall& call : calls) {
-        if (call.surface == surface) result.push_back(call);
+        if (call.surface == name) result.push_back(call);
     }
     return result;
 }
 
 RecordingSurface::RecordingSurface(std::string name, double height, DrawLog& log)
-    : name_(std::move(name)), height_(height), log_(log) {}
+    : name_(std::move(name)), interned_name_(name_), height_(height), log_(log) {}
 
-void RecordingSurface::record(DrawCall call) {
-    call.surface = name_;
-    if (call.op == Op::clear) picture_.clear();
-    if (is_drawing(call.op)) picture_.push_back(call);
-    log_.calls.push_back(std::move(call));
+void RecordingSurface::record(const DrawCall& call) {
+    // Runs for every call of every drawing, so it is kept lean for Debug
+    // builds: push_back of a const DrawCall (trivially copyable) avoids the
+    // emplace_back and back() that push_back of an rvalue goes through.
+    if (call.op == Op::clear) {
+        picture_.clear();
+    } else if (call.op != Op::set_scale) {
+        picture_.push_back(call);
+    }
+    log_.calls.push_back(call);
 }
 
-void RecordingSurface::clear() { record({.op = Op::clear}); }
+void RecordingSurface::clear() { record({.surface = interned_name_, .op = Op::clear}); }
 
 void RecordingSurface::set_scale(float x_left, float y_top, float x_right, float y_bottom) {
     scale_ = {x_left, y_top, x_right, y_bottom};
-    record({.op = Op::set_scale, .args = scale_});
+    record({.surface = interned_name_, .op = Op::set_scale, .args = scale_});
 }
 
 void RecordingSurface::set_pen_colour(Rgb colour) {
-    record({.op = Op::set_pen_colour, .colour = colour});
+    record({.surface = interned_name_, .op = Op::set_pen_colour, .colour = colour});
 }
 
 void RecordingSurface::set_pen_style(PenStyle style) {
-    record({.op = Op::set_pen_style, .style = style});
+    record({.surface = interned_name_, .op = Op::set_pen_style, .style = style});
 }
 
 void RecordingSurface::line(float xa, float ya, float xb, float yb) {
-    record({.op = Op::line, .args = {xa, ya, xb, yb}});
+    record({.surface = interned_name_, .op = Op::line, .args = {xa, ya, xb, yb}});
 }
 
-void RecordingSurface::line_to(float x, float y) { record({.op = Op::line_to, .args = {x, y, 0, 0}}); }
+void RecordingSurface::line_to(float x, float y) {
+    record({.surface = interned_name_, .op = Op::line_to, .args = {x, y, 0, 0}});
+}
 
-void RecordingSurface::point(float x, float y) { record({.op = Op::point, .args = {x, y, 0, 0}}); }
+void RecordingSurface::point(float x, float y) {
+    record({.surface = interned_name_, .op = Op::point, .args = {x, y, 0, 0}});
+}
 
 }  // namespace waves::testing

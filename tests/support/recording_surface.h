@@ -8,7 +8,9 @@
 #pragma once
 
 #include <array>
+#include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "graphs/graph_surface.h"
@@ -17,8 +19,31 @@ namespace waves::testing {
 
 enum class Op { clear, set_scale, set_pen_colour, set_pen_style, line, line_to, point };
 
+// The name of the surface a DrawCall went to. Names are interned: every
+// SurfaceName with the same text points at one stored string, so logging a
+// call copies a pointer, not a string, and comparing two names compares
+// pointers. A name compares equal to its text ("Gr", a std::string),
+// converts to std::string and prints as its text.
+class SurfaceName {
+public:
+    SurfaceName() = default;
+    SurfaceName(const char* text) : SurfaceName(std::string_view(text)) {}
+    SurfaceName(const std::string& text) : SurfaceName(std::string_view(text)) {}
+    SurfaceName(std::string_view text);
+
+    const std::string& str() const { return *text_; }
+    operator std::string() const { return *text_; }
+
+    friend bool operator==(const SurfaceName& a, const SurfaceName& b) { return a.text_ == b.text_; }
+    friend std::ostream& operator<<(std::ostream& out, const SurfaceName& name);
+
+private:
+    static const std::string no_name_;
+    const std::string* text_ = &no_name_;
+};
+
 struct DrawCall {
-    std::string surface;
+    SurfaceName surface;
     Op op = Op::clear;
     std::array<float, 4> args{};  // coordinates, in the order of the operation's arguments
     Rgb colour{};                 // set_pen_colour only
@@ -62,9 +87,10 @@ public:
     const std::array<float, 4>& scale() const { return scale_; }
 
 private:
-    void record(DrawCall call);
+    void record(const DrawCall& call);
 
     std::string name_;
+    SurfaceName interned_name_;
     double height_;
     DrawLog& log_;
     std::vector<DrawCall> picture_;

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The real program on X screens smaller than its window (662 x 491 pixels
+# outer, 9930 x 7365 twips): centring alone would put the window's top-left
+# corner, and with it the title bar, above or left of the screen. The
+# window must keep its top-left corner on the screen, at the screen's edge
+# on an axis where the screen is too small, and stay centred on an axis
+# where it is not.
+#
+# Each screen is a private Xvfb without a window manager, so the X window
+# is the client area and its position is the outer position (see
+# scripts/lib/x11.sh).
+#
+# Usage: small_screen_test.sh WAVES_PROGRAM
+set -u
+program="$1"
+# shellcheck source=../../scripts/lib/x11.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/x11.sh"
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -n "$x11_dir" ] && x11_show_logs >&2
+    exit 1
+}
+
+[ -x "$program" ] || fail "no program at '$program'"
+x11_stop_on_exit
+
+outer_width=662 outer_height=491  # pixels: 9930 x 7365 twips at 15 twips a pixel
+
+# expect_position AXIS POSITION SCREEN OUTER: on the screen's edge (0) if the
+# window is larger than the screen on that axis, else centred to within
+# half a pixel.
+expect_position() {
+    local axis="$1" position="$2" screen="$3" outer="$4"
+    if ((outer > screen)); then
+        ((position == 0)) || fail "$axis at $position px on a screen of $screen px: the window ($outer px) is" \
+            "larger, so its $axis edge belongs at 0"
+        return
+    fi
+    local twice_offset=$((2 * position - (screen - outer)))
+    ((twice_offset >= -1 && twice_offset <= 1)) ||
+        fail "$axis at $position px on a screen of $screen px: centred is ($screen - $outer) / 2 px"
+}
+
+for screen in 640x480 1024x480 600x768; do
+    x11_screen_width=${screen%x*}
+    x11_screen_height=${screen#*x}
+    x11_start_server || fail "cannot start an X server of $screen"
+    x11_start_program "$program" || fail "cannot start $program"
+    x11_find_window || fail "no window on the $screen screen"
+    ((x11_window_x >= 0 && x11_window_y >= 0 && x11_window_x < x11_screen_width && x11_window_y < x11_screen_height)) ||
+        fail "on a $screen screen the window's top-left corner is at ${x11_window_x},${x11_window_y}, off the screen"
+    expect_position left "$x11_window_x" "$x11_screen_width" "$outer_width"
+    expect_position top "$x11_window_y" "$x11_screen_height" "$outer_height"
+    kill -0 "$x11_program_pid" 2>/dev/null || fail "the program ended on the $screen screen"
+    echo "ok: on a $screen screen the window's top-left corner is at ${x11_window_x},${x11_window_y}"
+    x11_stop
+done
