@@ -1,11 +1,13 @@
 #include "ui/graph_surface_widget.h"
 
+#include <QChildEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cassert>
 #include <cmath>
 #include <optional>
@@ -17,9 +19,15 @@ namespace {
 // line_to calls, plus a handful of grid and pen operations.
 constexpr std::size_t kExpectedOperations = 512;
 
+// One pixel in three is lit along a dotted line (Qt::DotLine at one pixel).
+constexpr int kDotPeriod = 3;
+
 bool is_finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
 double magnitude(QPointF p) { return std::max(std::abs(p.x()), std::abs(p.y())); }
+
+// The same float, bit for bit (so -0 is not 0, and a NaN may equal itself).
+bool same_bits(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); }
 
 // Clips the segment from -> to to the rectangle [left, right] x [top, bottom]
 // (Liang-Barsky), parametrised from `from`. Returns the parameter range
@@ -53,130 +61,248 @@ std::optional<std::pair<double, double>> clip_parameters(QPointF from, QPointF t
     return std::pair{t_enter, t_exit};
 }
 
+QRgb rgb_of(waves::Rgb c) { return qRgb(c.red, c.green, c.blue); }
+
 }  // namespace
+
+class GraphSurfaceWidget::PictureView final : public QWidget {
+public:
+    explicit PictureView(GraphSurfaceWidget& surface) : QWidget(&surface), surface_(surface) {
+        // It paints every pixel it covers, so nothing beneath is repainted.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        // The name Qt gives its own helper widgets that accessibility skips
+        // (QAccessibleWidget lists no child of that name): to a screen
+        // reader the graph stays one picture, with no unnamed part inside.
+        setObjectName(QStringLiteral("qt_rubberband"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { surface_.paint_picture(*this); }
+
+private:
+    GraphSurfaceWidget& surface_;
+};
 
 GraphSurfaceWidget::GraphSurfaceWidget(const QColor& background, QWidget* parent)
     : QFrame(parent), background_(background) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    // Created first, so that every child the window adds (the reference
+    // graph's caption) lies above it.
+    picture_view_ = new PictureView(*this);
+    picture_view_->setGeometry(contentsRect());
     record_.reserve(kExpectedOperations);
     polyline_.reserve(kExpectedOperations);
+    polyline_pen_.setWidth(1);
+    polyline_pen_.setCosmetic(true);
+    // Square caps make a line include both of its end pixels.
+    polyline_pen_.setCapStyle(Qt::SquareCap);
 }
 
 // ---- the interface -------------------------------------------------------
 
 void GraphSurfaceWidget::clear() {
-    // Pending lines would be erased at once: drop them undrawn.
-    polyline_.clear();
-    polyline_open_ = false;
     record_.clear();
+    vertical_line_xs_.clear();
+    vertical_run_open_ = false;
     cleared_state_ = state_;
+    // Pending lines would be erased at once: rendering the empty record drops
+    // them undrawn.
     render_picture(wanted_device_size(), devicePixelRatioF());
-    update();
+    request_paint();
 }
 
 void GraphSurfaceWidget::set_scale(float x_left, float y_top, float x_right, float y_bottom) {
-    perform({Operation::set_scale, {}, {}, {x_left, y_top, x_right, y_bottom}});
+    const RecordedOperation operation{Operation::set_scale, {}, {}, {x_left, y_top, x_right, y_bottom}};
+    record(operation);
+    apply(operation, state_);
 }
 
 void GraphSurfaceWidget::set_pen_colour(waves::Rgb colour) {
-    perform({Operation::set_pen_colour, colour, {}, {}});
+    const RecordedOperation operation{Operation::set_pen_colour, colour, {}, {}};
+    record(operation);
+    apply(operation, state_);
 }
 
 void GraphSurfaceWidget::set_pen_style(waves::PenStyle style) {
-    perform({Operation::set_pen_style, {}, style, {}});
+    const RecordedOperation operation{Operation::set_pen_style, {}, style, {}};
+    record(operation);
+    apply(operation, state_);
+}
+
+// Defined ahead of line(), their one hot caller, so that they inline.
+
+inline void GraphSurfaceWidget::request_paint() {
+    if (paint_requested_) return;
+    paint_requested_ = true;
+    picture_view_->update();
+}
+
+inline void GraphSurfaceWidget::record_vertical_line(float x, float ya, float yb) {
+    if (vertical_run_open_) {
+        RecordedOperation& run = record_.back();
+        if (same_bits(run.args[0], ya) && same_bits(run.args[1], yb)) {
+            ++run.line_count;
+            vertical_line_xs_.push_back(x);
+            return;
+        }
+    }
+    record_.push_back({Operation::vertical_lines, {}, {}, {ya, yb, 0.0f, 0.0f}, 1});
+    vertical_line_xs_.push_back(x);
+    vertical_run_open_ = true;
+}
+
+inline bool GraphSurfaceWidget::extend_column_run(float x, float ya, float yb, DrawingState& state) const {
+    ColumnRun& run = column_run_;
+    if (!run.active || !same_bits(ya, run.ya) || !same_bits(yb, run.yb)) return false;
+    // The column as device_x finds it, operation for operation.
+    const int width = picture_device_size_.width();
+    const double u = (static_cast<double>(x) - run.x_left) / run.x_extent * width;
+    if (!within_margin(u, width)) return false;
+    if (run.has_last) mark_column(run.last_column);
+    run.last_column = pixel_index(u, width);
+    run.has_last = true;
+    state.current_x = x;
+    state.current_y = yb;
+    return true;
 }
 
 void GraphSurfaceWidget::line(float xa, float ya, float xb, float yb) {
-    perform({Operation::line, {}, {}, {xa, ya, xb, yb}});
+    if (same_bits(xa, xb)) {
+        // A period line of a grid: one of a run, recorded and drawn compactly.
+        record_vertical_line(xa, ya, yb);
+        if (!extend_column_run(xa, ya, yb, state_)) apply_vertical_line(xa, ya, yb, state_);
+    } else {
+        const RecordedOperation operation{Operation::line, {}, {}, {xa, ya, xb, yb}};
+        record(operation);
+        apply(operation, state_);
+    }
+    request_paint();
 }
 
 void GraphSurfaceWidget::line_to(float x, float y) {
-    perform({Operation::line_to, {}, {}, {x, y, 0.0f, 0.0f}});
+    const RecordedOperation operation{Operation::line_to, {}, {}, {x, y, 0.0f, 0.0f}};
+    record(operation);
+    apply(operation, state_);
+    request_paint();
 }
 
 void GraphSurfaceWidget::point(float x, float y) {
-    perform({Operation::point, {}, {}, {x, y, 0.0f, 0.0f}});
+    const RecordedOperation operation{Operation::point, {}, {}, {x, y, 0.0f, 0.0f}};
+    record(operation);
+    apply(operation, state_);
+    request_paint();
 }
 
 double GraphSurfaceWidget::surface_height() const { return static_cast<double>(height()); }
 
 QImage GraphSurfaceWidget::picture() const {
     bring_picture_up_to_date();
-    flush_polyline();
+    flush_pending();
     return picture_;
 }
 
 // ---- Qt events -----------------------------------------------------------
 
-void GraphSurfaceWidget::paintEvent(QPaintEvent* event) {
-    // The border first: some styles draw it a device pixel or two into the
-    // contents area at a ratio of 2 (Fusion does), and the picture must
-    // show whole.
-    QFrame::paintEvent(event);
-    bring_picture_up_to_date();
-    flush_polyline();
-    QPainter painter(this);
-    // The picture carries the device pixel ratio, so it lands one image
-    // pixel on one device pixel.
-    painter.drawImage(contentsRect().topLeft(), picture_);
-}
-
 void GraphSurfaceWidget::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
+    picture_view_->setGeometry(contentsRect());
     // The picture follows a new size at once; a new device pixel ratio is
-    // caught by the next paint or operation.
+    // caught by the next clear, paint or picture().
     bring_picture_up_to_date();
 }
 
-// ---- recording and drawing -------------------------------------------------
+void GraphSurfaceWidget::changeEvent(QEvent* event) {
+    QFrame::changeEvent(event);
+    // A new style may draw a border of another width.
+    if (event->type() == QEvent::StyleChange) picture_view_->setGeometry(contentsRect());
+}
 
-void GraphSurfaceWidget::perform(const RecordedOperation& operation) {
+void GraphSurfaceWidget::childEvent(QChildEvent* event) {
+    QFrame::childEvent(event);
+    // The view itself is added while it is being made, before picture_view_
+    // points to it.
+    const bool other_child =
+        picture_view_ != nullptr && event->child() != picture_view_ && event->child()->isWidgetType();
+    if (other_child && (event->added() || event->polished())) picture_view_->lower();
+}
+
+void GraphSurfaceWidget::paint_picture(QWidget& view) const {
+    paint_requested_ = false;
     bring_picture_up_to_date();
+    flush_pending();
+    QPainter painter(&view);
+    // The picture carries the device pixel ratio, so it lands one image
+    // pixel on one device pixel.
+    painter.drawImage(QPoint(0, 0), picture_);
+}
+
+// ---- recording ---------------------------------------------------------------
+
+void GraphSurfaceWidget::record(const RecordedOperation& operation) {
     record_.push_back(operation);
-    const Operation kind = operation.operation;
-    const bool draws = kind == Operation::line || kind == Operation::line_to || kind == Operation::point;
-    // A continued polyline already has a paint scheduled from its start.
-    const bool continues_polyline = kind == Operation::line_to && polyline_open_;
-    apply(operation, state_);
-    if (draws && !continues_polyline) update();
+    vertical_run_open_ = false;
 }
+
+// ---- drawing -------------------------------------------------------------------
 
 void GraphSurfaceWidget::apply(const RecordedOperation& operation, DrawingState& state) const {
     const auto& args = operation.args;
     switch (operation.operation) {
     case Operation::set_scale:
-        flush_polyline();
+        flush_pending();
         state.scale = {args[0], args[1], args[2], args[3]};
         return;
     case Operation::set_pen_colour:
-        flush_polyline();
+        flush_pending();
         state.pen_colour = operation.colour;
         return;
     case Operation::set_pen_style:
-        flush_polyline();
+        flush_pending();
         state.pen_style = operation.style;
         return;
     case Operation::line:
         // A line starts a new polyline that later line_to calls continue.
-        flush_polyline();
+        flush_pending();
         apply_segment(to_device(state.scale, args[0], args[1]), to_device(state.scale, args[2], args[3]),
                       state);
         state.current_x = args[2];
         state.current_y = args[3];
         return;
     case Operation::line_to:
-        apply_segment(to_device(state.scale, state.current_x, state.current_y),
-                      to_device(state.scale, args[0], args[1]), state);
+        if (column_run_.active) continue_from_column_run();
+        if (!continue_polyline(args[0], args[1], state)) {
+            apply_segment(to_device(state.scale, state.current_x, state.current_y),
+                          to_device(state.scale, args[0], args[1]), state);
+        }
         state.current_x = args[0];
         state.current_y = args[1];
         return;
     case Operation::point:
-        flush_polyline();
+        flush_pending();
         apply_point(to_device(state.scale, args[0], args[1]), state);
         state.current_x = args[0];
         state.current_y = args[1];
         return;
+    case Operation::vertical_lines:
+        // Replayed line by line by render_picture, which holds the x values.
+        assert(false && "vertical_lines is replayed by render_picture");
+        return;
     }
+}
+
+bool GraphSurfaceWidget::continue_polyline(float x, float y, const DrawingState& state) const {
+    if (!polyline_open_) return false;
+    const double u = device_x(state.scale, x);
+    const double v = device_y(state.scale, y);
+    if (!within_margin(u, picture_device_size_.width()) || !within_margin(v, picture_device_size_.height())) {
+        return false;
+    }
+    // The segment from the current point, whose pixel ends the polyline, lies
+    // wholly inside the margin: no clipping moves either end.
+    const QPoint end(pixel_index(u, picture_device_size_.width()), pixel_index(v, picture_device_size_.height()));
+    if (polyline_.back() != end) polyline_.push_back(end);
+    return true;
 }
 
 void GraphSurfaceWidget::apply_segment(QPointF from, QPointF to, const DrawingState& state) const {
@@ -218,7 +344,7 @@ void GraphSurfaceWidget::apply_segment(QPointF from, QPointF to, const DrawingSt
     const QPoint end = to_pixel(segment.to);
     if (!polyline_open_ || segment.from_moved || polyline_.empty() || polyline_.back() != start) {
         flush_polyline();
-        polyline_pen_ = pen_for(state);
+        configure_pen(polyline_pen_, state.pen_colour, state.pen_style);
         polyline_.push_back(start);
     }
     // Neighbouring samples often share a pixel. A repeated point would make
@@ -234,8 +360,54 @@ void GraphSurfaceWidget::apply_point(QPointF at, const DrawingState& state) cons
     const double height = picture_device_size_.height();
     if (!(at.x() >= 0.0 && at.x() <= width && at.y() >= 0.0 && at.y() <= height)) return;
     const QPoint pixel = to_pixel(at);
-    const auto& c = state.pen_colour;
-    picture_.setPixel(pixel, qRgb(c.red, c.green, c.blue));
+    picture_.setPixel(pixel, rgb_of(state.pen_colour));
+}
+
+void GraphSurfaceWidget::apply_vertical_line(float x, float ya, float yb, DrawingState& state) const {
+    state.current_x = x;
+    state.current_y = yb;
+    if (extend_column_run(x, ya, yb, state)) return;
+    ColumnRun& run = column_run_;
+    const int width = picture_device_size_.width();
+    const int height = picture_device_size_.height();
+    const double u = device_x(state.scale, x);
+    const double va = device_y(state.scale, ya);
+    const double vb = device_y(state.scale, yb);
+    if (picture_.isNull() || !within_margin(u, width) || !within_margin(va, height) ||
+        !within_margin(vb, height)) {
+        // Clipping may move an end, or nothing is drawn: the general path.
+        flush_pending();
+        apply_segment({u, va}, {u, vb}, state);
+        return;
+    }
+    // No clipping moves either end, so the line's pixels are fixed by its
+    // column, its two rows and the pen.
+    const int start_row = pixel_index(va, height);
+    const int end_row = pixel_index(vb, height);
+    if (!run.active || run.start_row != start_row || run.end_row != end_row) {
+        flush_pending();
+        run.active = true;
+        run.start_row = start_row;
+        run.end_row = end_row;
+        run.colour = state.pen_colour;
+        run.style = state.pen_style;
+        run.marked.resize((static_cast<std::size_t>(width) + 63) / 64);
+        run.has_last = false;
+    }
+    run.ya = ya;
+    run.yb = yb;
+    run.x_left = state.scale.x_left;
+    run.x_extent = static_cast<double>(state.scale.x_right) - run.x_left;
+    if (run.has_last) mark_column(run.last_column);
+    run.last_column = pixel_index(u, width);
+    run.has_last = true;
+}
+
+// ---- pending drawing -------------------------------------------------------------
+
+void GraphSurfaceWidget::flush_pending() const {
+    flush_column_run();
+    flush_polyline();
 }
 
 void GraphSurfaceWidget::flush_polyline() const {
@@ -244,18 +416,97 @@ void GraphSurfaceWidget::flush_polyline() const {
         const QPoint only = polyline_.front();
         if (picture_.rect().contains(only)) picture_.setPixel(only, polyline_pen_.color().rgb());
     } else if (polyline_.size() >= 2) {
-        // Paint through a view of the picture's own pixels without the
-        // device pixel ratio, so the painter works in device pixels with no
-        // scaling. bits() first detaches the picture from any copy that
-        // picture() handed out.
-        QImage device_pixels(picture_.bits(), picture_.width(), picture_.height(), picture_.bytesPerLine(),
-                             picture_.format());
-        QPainter painter(&device_pixels);
-        painter.setPen(polyline_pen_);
-        painter.drawPolyline(polyline_.data(), static_cast<int>(polyline_.size()));
+        paint_polyline(polyline_.data(), static_cast<int>(polyline_.size()), polyline_pen_);
     }
     polyline_.clear();
     polyline_open_ = false;
+}
+
+void GraphSurfaceWidget::flush_column_run() const {
+    ColumnRun& run = column_run_;
+    if (!run.active) return;
+    if (run.has_last) mark_column(run.last_column);
+    run.has_last = false;
+    run.active = false;
+    if (!run.any_marked) return;
+    run.any_marked = false;
+    // bits() detaches the picture from any copy that picture() handed out.
+    auto* pixels = reinterpret_cast<QRgb*>(picture_.bits());
+    const qsizetype pixels_per_line = picture_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    for (std::size_t word = 0; word < run.marked.size(); ++word) {
+        std::uint64_t bits = run.marked[word];
+        run.marked[word] = 0;
+        while (bits != 0) {
+            const int bit = std::countr_zero(bits);
+            bits &= bits - 1;
+            draw_column(static_cast<int>(word * 64) + bit, pixels, pixels_per_line);
+        }
+    }
+}
+
+void GraphSurfaceWidget::draw_column(int column, QRgb* pixels, qsizetype pixels_per_line) const {
+    const ColumnRun& run = column_run_;
+    const int height = picture_.height();
+    const bool dotted = run.style == waves::PenStyle::dotted;
+    const bool start_inside = run.start_row >= 0 && run.start_row < height;
+    if (dotted && !start_inside && run.start_row != run.end_row) {
+        // Where the dots fall on a line that enters the picture from outside
+        // is the stroker's own business: let it draw that line.
+        QPen pen;
+        pen.setWidth(1);
+        pen.setCosmetic(true);
+        pen.setCapStyle(Qt::SquareCap);
+        configure_pen(pen, run.colour, run.style);
+        const std::array<QPoint, 2> ends{QPoint(column, run.start_row), QPoint(column, run.end_row)};
+        paint_polyline(ends.data(), 2, pen);
+        return;
+    }
+    // From the start row towards the end row, both included: every row of a
+    // solid line, every third of a dotted one, the start row lit.
+    const QRgb colour = rgb_of(run.colour) | 0xff000000u;
+    const int direction = run.end_row >= run.start_row ? 1 : -1;
+    const int stride = dotted ? kDotPeriod : 1;
+    const int length = (run.end_row - run.start_row) * direction;  // rows after the start
+    int first_step = 0;
+    // A solid line may start outside the picture: begin at its first row inside.
+    if (run.start_row < 0 && direction > 0) first_step = -run.start_row;
+    if (run.start_row >= height && direction < 0) first_step = run.start_row - (height - 1);
+    for (int step = first_step; step <= length; step += stride) {
+        const int row = run.start_row + direction * step;
+        if (row < 0 || row >= height) break;
+        pixels[static_cast<qsizetype>(row) * pixels_per_line + column] = colour;
+    }
+}
+
+void GraphSurfaceWidget::continue_from_column_run() const {
+    // The run's last line starts the polyline that the line_to goes on with,
+    // as when it was drawn by itself; the other columns are drawn now. If
+    // an earlier line shares its column, that column is drawn both ways, as
+    // both lines were.
+    ColumnRun& run = column_run_;
+    const int column = run.last_column;
+    const waves::Rgb colour = run.colour;
+    const waves::PenStyle style = run.style;
+    const QPoint start(column, run.start_row);
+    const QPoint end(column, run.end_row);
+    run.has_last = false;
+    flush_column_run();
+    configure_pen(polyline_pen_, colour, style);
+    polyline_.push_back(start);
+    if (end != start) polyline_.push_back(end);
+    polyline_open_ = true;
+}
+
+void GraphSurfaceWidget::paint_polyline(const QPoint* points, int count, const QPen& pen) const {
+    // Paint through a view of the picture's own pixels without the device
+    // pixel ratio, so the painter works in device pixels with no scaling.
+    // bits() first detaches the picture from any copy that picture() handed
+    // out.
+    QImage device_pixels(picture_.bits(), picture_.width(), picture_.height(), picture_.bytesPerLine(),
+                         picture_.format());
+    QPainter painter(&device_pixels);
+    painter.setPen(pen);
+    painter.drawPolyline(points, count);
 }
 
 // ---- the picture's resolution ----------------------------------------------
@@ -275,6 +526,10 @@ void GraphSurfaceWidget::bring_picture_up_to_date() const {
 void GraphSurfaceWidget::render_picture(QSize device_size, qreal ratio) const {
     polyline_.clear();
     polyline_open_ = false;
+    column_run_.active = false;
+    column_run_.has_last = false;
+    std::fill(column_run_.marked.begin(), column_run_.marked.end(), 0);
+    column_run_.any_marked = false;
     picture_device_size_ = device_size;
     picture_ratio_ = ratio;
     if (device_size.isEmpty()) {
@@ -286,38 +541,46 @@ void GraphSurfaceWidget::render_picture(QSize device_size, qreal ratio) const {
         picture_.fill(background_);
     }
     DrawingState replayed = cleared_state_;
-    for (const RecordedOperation& operation : record_) apply(operation, replayed);
+    std::size_t next_x = 0;
+    for (const RecordedOperation& operation : record_) {
+        if (operation.operation != Operation::vertical_lines) {
+            apply(operation, replayed);
+            continue;
+        }
+        for (std::uint32_t i = 0; i < operation.line_count; ++i) {
+            apply_vertical_line(vertical_line_xs_[next_x++], operation.args[0], operation.args[1], replayed);
+        }
+    }
 }
 
 // ---- mapping and pens ----------------------------------------------------------
 
 QPointF GraphSurfaceWidget::to_device(const Scale& scale, float x, float y) const {
+    return {device_x(scale, x), device_y(scale, y)};
+}
+
+double GraphSurfaceWidget::device_x(const Scale& scale, float x) const {
     const double x_left = scale.x_left;
-    const double y_top = scale.y_top;
     const double across = (static_cast<double>(x) - x_left) / (static_cast<double>(scale.x_right) - x_left);
+    return across * picture_device_size_.width();
+}
+
+double GraphSurfaceWidget::device_y(const Scale& scale, float y) const {
+    const double y_top = scale.y_top;
     const double down = (static_cast<double>(y) - y_top) / (static_cast<double>(scale.y_bottom) - y_top);
-    return {across * picture_device_size_.width(), down * picture_device_size_.height()};
+    return down * picture_device_size_.height();
 }
 
 QPoint GraphSurfaceWidget::to_pixel(QPointF device) const {
     // REQUIRES: finite and well inside the int range (callers clip first).
     assert(std::abs(device.x()) < 1e9 && std::abs(device.y()) < 1e9);
-    const auto pixel_index = [](double coordinate, int extent) {
-        // The far edge itself belongs to the last pixel.
-        if (coordinate == extent) return extent - 1;
-        return static_cast<int>(std::floor(coordinate));
-    };
     return {pixel_index(device.x(), picture_device_size_.width()),
             pixel_index(device.y(), picture_device_size_.height())};
 }
 
-QPen GraphSurfaceWidget::pen_for(const DrawingState& state) {
-    const auto& c = state.pen_colour;
-    QPen pen(QColor(c.red, c.green, c.blue));
-    pen.setWidth(1);
-    pen.setCosmetic(true);
-    // Square caps make a line include both of its end pixels.
-    pen.setCapStyle(Qt::SquareCap);
-    pen.setStyle(state.pen_style == waves::PenStyle::dotted ? Qt::DotLine : Qt::SolidLine);
-    return pen;
+void GraphSurfaceWidget::configure_pen(QPen& pen, waves::Rgb colour, waves::PenStyle style) {
+    const QColor wanted(colour.red, colour.green, colour.blue);
+    if (pen.color() != wanted) pen.setColor(wanted);
+    const Qt::PenStyle wanted_style = style == waves::PenStyle::dotted ? Qt::DotLine : Qt::SolidLine;
+    if (pen.style() != wanted_style) pen.setStyle(wanted_style);
 }

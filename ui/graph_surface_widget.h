@@ -13,21 +13,37 @@
 // contentsRect().size() x devicePixelRatioF() pixels, tagged with that
 // ratio. At a ratio of 2 it has twice the pixels in each direction and every
 // line is one device pixel wide, drawn at that resolution, never an enlarged
-// 1x image. paintEvent only copies the picture; nothing is redrawn on
+// 1x image. Painting only copies the picture; nothing is redrawn on
 // exposure, so the picture survives hiding, covering and minimising.
+//
+// Painting. The picture is shown by a child widget that covers exactly
+// contentsRect(), is opaque (Qt::WA_OpaquePaintEvent), lets mouse events
+// through to the surface and is no part of what accessibility tools list.
+// A redraw updates only that child, so the screen repaints the picture and
+// whatever lies on top of it (the caption of the reference graph), but
+// neither the border nor the panels and the window beneath: the border
+// never changes, and repainting the band behind every redrawn graph cost
+// more than the graph itself. Exposure paints the border
+// first and the picture over it, as before. The view stays below every
+// other child: it is lowered again whenever a child is added or polished
+// (the window restacks its controls after creating them).
 //
 // Keeping the picture across a new size or ratio. Besides the image the
 // surface keeps the state it had at the last clear (scale, pen, current
 // point) and a compact record of every later operation, with its arguments
-// exactly as received (about 24 bytes each, some 410 for a plotted curve;
-// the record's storage is reused after each clear). When the drawing area's
-// size or the device pixel ratio no longer matches the image (the widget
-// was resized, or its window moved to a screen with another ratio), the
-// image is made afresh at the new resolution and the record is replayed onto
-// it, so the picture is rendered again, crisp, with the same content. The
-// check runs before every operation, before every paint and in picture(),
-// so no notification is needed. The record describes exactly what the
-// picture shows, no more: it is not a cache of sample values.
+// exactly as received (about 28 bytes each, some 410 for a plotted curve;
+// a run of vertical lines with the same two ends, the period lines of a
+// grid, is one entry plus 4 bytes per line for its x; the record's storage
+// is reused after each clear). When the drawing area's size or the device
+// pixel ratio no longer matches the image (the widget was resized, or its
+// window moved to a screen with another ratio), the image is made afresh at
+// the new resolution and the record is replayed onto it, so the picture is
+// rendered again, crisp, with the same content. The check runs on a resize,
+// at every clear, before every paint and in picture(), so no other
+// notification is needed: an operation that arrives in between may draw at
+// the old resolution, and the record renders it again at the new one before
+// anything is shown. The record describes exactly what the picture shows,
+// no more: it is not a cache of sample values.
 //
 // Coordinates to device pixels, the only mapping. The scale's rectangle
 // covers the drawing area exactly. With W x H the picture's size in device
@@ -70,11 +86,23 @@
 // to within a pixel. The current point still moves to the new position in every case.
 //
 // Drawing cost. The sample loop sends one point and about 400 line_to calls
-// per curve. Consecutive line_to calls (and the line before them) collect
-// their device pixels in one polyline buffer, whose storage is reused, and
-// the buffer is drawn with one drawPolyline when any other operation
-// arrives, before a paint and in picture(). A sample in the same pixel as
-// the one before adds no point. Nothing allocates per sample.
+// per curve; the grid sends t_span - 1 vertical period lines, 99999 at a
+// span of 100000 on a picture 239 pixels wide. Consecutive line_to calls
+// (and the line before them) collect their device pixels in one polyline
+// buffer, whose storage is reused, and the buffer is drawn with one
+// drawPolyline when any other operation arrives, before a paint and in
+// picture(). A sample in the same pixel as the one before adds no point.
+// Consecutive vertical lines that lie inside the clipping margin and map to
+// the same two rows only mark their pixel column; each marked column is
+// drawn once when the run ends, since a line's pixels depend only on its
+// two end pixels and the pen, and the lines of a run share both. So the
+// grid costs a few nanoseconds per line and one column's pixels per
+// distinct column, however many lines fall into it. The pixels of such a
+// column are set directly, exactly as drawPolyline sets them (every pixel
+// of a solid line; of a dotted one, the start pixel and every third pixel
+// from it towards the end); a dotted column whose start lies outside the
+// picture, where the dots' phase is Qt's own, is drawn by drawPolyline.
+// Nothing allocates per sample or per line.
 #pragma once
 
 #include <QColor>
@@ -83,6 +111,7 @@
 #include <QPen>
 #include <QPoint>
 #include <QPointF>
+#include <QRgb>
 #include <QSize>
 
 #include <array>
@@ -120,8 +149,9 @@ public:
     static constexpr double kFarLimit = 17592186044416.0;  // 2^44
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void childEvent(QChildEvent* event) override;
 
 private:
     struct Scale {
@@ -140,14 +170,25 @@ private:
         float current_y = 0.0f;
     };
 
-    enum class Operation : std::uint8_t { set_scale, set_pen_colour, set_pen_style, line, line_to, point };
+    enum class Operation : std::uint8_t {
+        set_scale,
+        set_pen_colour,
+        set_pen_style,
+        line,
+        line_to,
+        point,
+        // line_count lines from (x, args[0]) to (x, args[1]), one for each x
+        // in the record's vertical_line_xs_, in order.
+        vertical_lines,
+    };
 
     // One operation since the last clear, with its arguments as received.
     struct RecordedOperation {
         Operation operation = Operation::point;
-        waves::Rgb colour{};                          // set_pen_colour
+        waves::Rgb colour{};                             // set_pen_colour
         waves::PenStyle style = waves::PenStyle::solid;  // set_pen_style
-        std::array<float, 4> args{};                  // coordinates, in argument order
+        std::array<float, 4> args{};                     // coordinates, in argument order
+        std::uint32_t line_count = 0;                    // vertical_lines
     };
 
     // A segment in device coordinates after clipping to the widened area.
@@ -158,13 +199,53 @@ private:
         bool to_moved = false;    // the end was cut back by clipping
     };
 
-    // Records the operation and draws it on an up-to-date picture.
-    void perform(const RecordedOperation& operation);
+    // Vertical lines waiting to be drawn: all from start_row to end_row, in
+    // the marked columns, with one pen.
+    struct ColumnRun {
+        bool active = false;
+        // The user ends of the line that started the run, and the mapping of
+        // x as to_device does it: a later line with the same ends, bit for
+        // bit, has the same rows and needs only its column.
+        float ya = 0.0f;
+        float yb = 0.0f;
+        double x_left = 0.0;
+        double x_extent = 1.0;  // x_right - x_left
+        int start_row = 0;
+        int end_row = 0;
+        waves::Rgb colour{};
+        waves::PenStyle style = waves::PenStyle::solid;
+        std::vector<std::uint64_t> marked;  // one bit per picture column
+        bool any_marked = false;
+        // The run's last line is marked only when the run ends: a line_to
+        // may continue it as a polyline instead (whose join pixel Qt draws
+        // differently from a line's end pixel).
+        bool has_last = false;
+        int last_column = 0;
+    };
+
+    // Records an operation that is not a vertical line.
+    void record(const RecordedOperation& operation);
+    // Records a vertical line from (x, ya) to (x, yb), as part of a run.
+    void record_vertical_line(float x, float ya, float yb);
+    // The child that shows the picture (see "Painting").
+    class PictureView;
+    // Schedules a paint of the new drawing, once until the next paint.
+    void request_paint();
+    // Paints the up-to-date picture, with everything drawn so far, onto the
+    // picture view.
+    void paint_picture(QWidget& view) const;
+
     // Draws one operation with the given state, without recording it; used
     // for new operations and for replaying the record.
     void apply(const RecordedOperation& operation, DrawingState& state) const;
     void apply_segment(QPointF from, QPointF to, const DrawingState& state) const;
     void apply_point(QPointF at, const DrawingState& state) const;
+    // A line from (x, ya) to (x, yb): marked in the column run when both ends
+    // map inside the clipping margin, drawn as a segment otherwise.
+    void apply_vertical_line(float x, float ya, float yb, DrawingState& state) const;
+    // Adds a line_to's end to the open polyline when no clipping is needed;
+    // false when the general path must draw it.
+    bool continue_polyline(float x, float y, const DrawingState& state) const;
 
     // Re-renders the picture from the record if the drawing area's device
     // size or ratio changed since it was made.
@@ -172,14 +253,53 @@ private:
     // Makes an image of the given device size, fills it with the background
     // and replays the record onto it.
     void render_picture(QSize device_size, qreal ratio) const;
+    // Draws whatever is pending (polyline and column run) and empties it.
+    void flush_pending() const;
     // Draws the collected polyline, if any, and empties the buffer.
     void flush_polyline() const;
+    // Marks a column of the run, if it lies in the picture.
+    void mark_column(int column) const {
+        if (column < 0 || column >= picture_device_size_.width()) return;
+        const auto index = static_cast<std::size_t>(column);
+        column_run_.marked[index / 64] |= std::uint64_t{1} << (index % 64);
+        column_run_.any_marked = true;
+    }
+    // The grid's common case, kept short: one more line of the active run
+    // with the same two ends, bit for bit, inside the clipping margin: only
+    // its column is new. False, and nothing done, otherwise.
+    bool extend_column_run(float x, float ya, float yb, DrawingState& state) const;
+    // Draws each marked column of the run once and ends the run.
+    void flush_column_run() const;
+    // Ends the column run and makes its last line the start of a polyline,
+    // for a line_to that continues it.
+    void continue_from_column_run() const;
+    // Sets the pixels of one column of the run, as drawPolyline would.
+    void draw_column(int column, QRgb* pixels, qsizetype pixels_per_line) const;
+    // drawPolyline on the picture's own device pixels.
+    void paint_polyline(const QPoint* points, int count, const QPen& pen) const;
 
     QSize wanted_device_size() const;
-    // The single user-to-device mapping described above, before rounding.
+    // The single user-to-device mapping described above, before rounding,
+    // and its two halves.
     QPointF to_device(const Scale& scale, float x, float y) const;
+    double device_x(const Scale& scale, float x) const;
+    double device_y(const Scale& scale, float y) const;
     QPoint to_pixel(QPointF device) const;
-    static QPen pen_for(const DrawingState& state);
+    // The pixel of a device coordinate: floor, and the far edge itself
+    // belongs to the last pixel. REQUIRES: well inside the int range.
+    static int pixel_index(double coordinate, int extent) {
+        if (coordinate == extent) return extent - 1;
+        const int truncated = static_cast<int>(coordinate);
+        return truncated - (coordinate < truncated ? 1 : 0);
+    }
+    // Inside the drawing area widened by kClipMargin, where no clipping moves
+    // an end; false for NaN too.
+    static bool within_margin(double device, int extent) {
+        return device >= -kClipMargin && device <= extent + kClipMargin;
+    }
+    // Sets the pen's colour and style in place, so that a pen that is not
+    // shared is reused without allocating.
+    static void configure_pen(QPen& pen, waves::Rgb colour, waves::PenStyle style);
 
     QColor background_;
 
@@ -188,6 +308,13 @@ private:
     DrawingState state_;
     DrawingState cleared_state_;
     std::vector<RecordedOperation> record_;
+    std::vector<float> vertical_line_xs_;
+    // True while the record's last entry is a run of vertical lines that
+    // the next vertical line with the same ends may extend.
+    bool vertical_run_open_ = false;
+    PictureView* picture_view_ = nullptr;  // owned by Qt, as a child
+    // True from a request to the picture view's next paint.
+    mutable bool paint_requested_ = false;
 
     // The rendering of the record at the current resolution. Mutable: a
     // paint or picture() may have to draw pending lines or render the same
@@ -200,4 +327,5 @@ private:
     // True while the last polyline point is the unclipped current point, so
     // the next line_to may continue the polyline from it.
     mutable bool polyline_open_ = false;
+    mutable ColumnRun column_run_;
 };

@@ -24,9 +24,12 @@ x11_test_packages=(xvfb xdotool xauth)
 # valgrind's memcheck watches the real window's memory.
 reliability_test_packages=(strace dbus-daemon fontconfig fonts-dejavu-core valgrind)
 
-# Everything the whole test suite needs.
+# Everything the whole test suite needs, the benchmark's library included
+# (the dev build compiles the benchmark where it is installed, so CI keeps it
+# building).
 all_test_packages=(
-    "${build_packages[@]}" "${font_packages[@]}" "${x11_test_packages[@]}" "${reliability_test_packages[@]}"
+    "${build_packages[@]}" libbenchmark-dev "${font_packages[@]}" "${x11_test_packages[@]}"
+    "${reliability_test_packages[@]}"
 )
 
 as_root() {

@@ -1,6 +1,6 @@
 // The on-screen graph surface at a device pixel ratio of 1: what each
-// operation leaves in the picture, pixel by pixel, and a component graph
-// drawn through the real core.
+// operation leaves in the picture, pixel by pixel, how a redraw reaches the
+// screen, and a component graph drawn through the real core.
 //
 // The mapping under test: with the picture W x H device pixels and the
 // scale (x_left, y_top)-(x_right, y_bottom), a point lands in column
@@ -8,6 +8,9 @@
 // floor((y - y_top) / (y_bottom - y_top) x H), the far edges belonging to
 // the last column and row. A 241 x 65 surface has a 239 x 63 picture inside
 // its one-pixel border.
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
 #include <QTest>
 
 #include <cmath>
@@ -87,6 +90,24 @@ int longest_run_in_column(const QImage& picture, int column, QRgb colour, int br
 // The picture as it appears on screen: the widget rendered through its
 // paintEvent, border included, in device pixels.
 QImage on_screen(GraphSurfaceWidget& surface) { return surface.grab().toImage(); }
+
+// What the platform shows of a top-level window: its backing store, as the
+// last paints left it (nothing is painted to read it).
+QImage shown_window(QWidget& window) {
+    return window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Counts the paint events of the widgets it watches.
+class PaintCounter final : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 }  // namespace
 
@@ -473,6 +494,80 @@ private slots:
         // What is painted is exactly the picture, inside the border.
         const QImage shown = on_screen(*surface);
         QCOMPARE(shown.copy(surface->contentsRect()).convertToFormat(before.format()), before);
+    }
+
+    void a_redraw_repaints_the_picture_and_nothing_beneath() {
+        // A surface on a panel, as the graphs sit on their bands.
+        QWidget panel;
+        panel.resize(kWidth + 20, kWaveHeight + 20);
+        auto* surface = new GraphSurfaceWidget(kLightCyan, &panel);
+        surface->setGeometry(10, 10, kWidth, kWaveHeight);
+        PaintCounter beneath;
+        panel.installEventFilter(&beneath);
+        surface->installEventFilter(&beneath);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        QTRY_VERIFY(beneath.paints >= 2);  // the first paint does paint the panel and the border
+        const QImage border_before = shown_window(panel);
+
+        beneath.paints = 0;
+        set_wave_frame(*surface);
+        surface->clear();
+        surface->set_pen_colour(kRed);
+        surface->point(0.0f, 5.0f);
+        for (int i = 1; i <= 100; ++i) surface->line_to(kXEnd * float(i) / 100.0f, 5.0f * std::cos(float(i) / 8.0f));
+        const QImage picture = surface->picture();
+        const QRect area = surface->contentsRect().translated(surface->pos());
+        QTRY_COMPARE(shown_window(panel).copy(area), picture);
+        QCOMPARE(beneath.paints, 0);
+        // Outside the picture the window is as it was.
+        QImage shown = shown_window(panel);
+        QPainter cover(&shown);
+        cover.fillRect(area, Qt::black);
+        cover.end();
+        QImage before = border_before;
+        QPainter cover_before(&before);
+        cover_before.fillRect(area, Qt::black);
+        cover_before.end();
+        QCOMPARE(shown, before);
+    }
+
+    void a_child_of_the_surface_stays_above_the_picture() {
+        // The window puts a caption on the reference graph and restacks its
+        // controls after making them: the caption must still show.
+        QWidget panel;
+        panel.resize(kWidth + 20, kWaveHeight + 20);
+        auto* surface = new GraphSurfaceWidget(kLightCyan, &panel);
+        surface->setGeometry(10, 10, kWidth, kWaveHeight);
+        auto* caption = new QLabel(QStringLiteral("Essential Wave"), surface);
+        caption->setGeometry(40, 2, 160, 18);
+        caption->setAutoFillBackground(true);
+        QPalette palette = caption->palette();
+        palette.setColor(QPalette::Window, QColor(255, 0, 255));
+        caption->setPalette(palette);
+        caption->lower();
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        const QRect caption_area = caption->geometry().translated(surface->pos());
+        const auto magenta_in = [&](const QImage& image) {
+            int count = 0;
+            for (int y = caption_area.top(); y <= caption_area.bottom(); ++y) {
+                for (int x = caption_area.left(); x <= caption_area.right(); ++x) {
+                    count += image.pixel(x, y) == qRgb(255, 0, 255) ? 1 : 0;
+                }
+            }
+            return count;
+        };
+        QTRY_VERIFY(magenta_in(shown_window(panel)) > 0);
+        const int caption_pixels = magenta_in(shown_window(panel));
+        // A redraw of the picture under it keeps it on top.
+        set_wave_frame(*surface);
+        surface->clear();
+        surface->set_pen_colour(kBlue);
+        surface->line(0.0f, 9.5f, kXEnd, 9.5f);
+        QTRY_COMPARE(shown_window(panel).pixel(caption_area.right() + 2, surface->pos().y() + 1 + 1),
+                     rgb_of(kBlue));
+        QCOMPARE(magenta_in(shown_window(panel)), caption_pixels);
     }
 
     void picture_painted_before_drawing_is_the_background() {
