@@ -8,7 +8,7 @@
 #include "ui/spin_button.h"
 #include "ui/text_label_widget.h"
 
-void bind_component_band(const ControlTree& controls, waves::Form& form, int index) {
+void bind_component_band(const ControlTree& controls, waves::Form& form, const EventDispatch& dispatch, int index) {
     const auto slot = static_cast<std::size_t>(index);
     const std::string i = "(" + std::to_string(index) + ")";
 
@@ -23,10 +23,10 @@ void bind_component_band(const ControlTree& controls, waves::Form& form, int ind
 
     auto& amplitude = controls.get<SpinButton>("SpinButton3" + i);
     auto& frequency = controls.get<SpinButton>("SpinButton4" + i);
-    QObject::connect(&amplitude, &SpinButton::spinUp, [&form, index] { waves::SpinButton3_SpinUp(form, index); });
-    QObject::connect(&amplitude, &SpinButton::spinDown, [&form, index] { waves::SpinButton3_SpinDown(form, index); });
-    QObject::connect(&frequency, &SpinButton::spinUp, [&form, index] { waves::SpinButton4_SpinUp(form, index); });
-    QObject::connect(&frequency, &SpinButton::spinDown, [&form, index] { waves::SpinButton4_SpinDown(form, index); });
-    QObject::connect(&cos, &OptionButton::chosen, [&form, index] { waves::switch_c_Click(form, index); });
-    QObject::connect(&sin, &OptionButton::chosen, [&form, index] { waves::switch_s_Click(form, index); });
+    QObject::connect(&amplitude, &SpinButton::spinUp, dispatch.to([&form, index] { waves::SpinButton3_SpinUp(form, index); }));
+    QObject::connect(&amplitude, &SpinButton::spinDown, dispatch.to([&form, index] { waves::SpinButton3_SpinDown(form, index); }));
+    QObject::connect(&frequency, &SpinButton::spinUp, dispatch.to([&form, index] { waves::SpinButton4_SpinUp(form, index); }));
+    QObject::connect(&frequency, &SpinButton::spinDown, dispatch.to([&form, index] { waves::SpinButton4_SpinDown(form, index); }));
+    QObject::connect(&cos, &OptionButton::chosen, dispatch.to([&form, index] { waves::switch_c_Click(form, index); }));
+    QObject::connect(&sin, &OptionButton::chosen, dispatch.to([&form, index] { waves::switch_s_Click(form, index); }));
 }

@@ -5,6 +5,7 @@
 
 #include "app/form.h"
 #include "ui/control_tree.h"
+#include "ui/event_dispatch.h"
 
 // REQUIRES: 0 <= index < waves::kComponentCount.
-void bind_component_band(const ControlTree& controls, waves::Form& form, int index);
+void bind_component_band(const ControlTree& controls, waves::Form& form, const EventDispatch& dispatch, int index);

@@ -28,9 +28,19 @@ QWidget* create_widget(const ControlSpec& spec, QWidget* parent) {
     const QString caption = QString::fromStdString(spec.caption);
     switch (spec.kind) {
         case ControlKind::frame: return new QGroupBox(caption, parent);
-        case ControlKind::graph_surface: return new GraphSurfaceWidget(layout_colour(spec.background), parent);
+        case ControlKind::graph_surface: {
+            auto* surface = new GraphSurfaceWidget(layout_colour(spec.background), parent);
+            // Reachable with Tab, so a screen reader reads what it shows;
+            // a click leaves the focus where it was.
+            surface->setFocusPolicy(Qt::TabFocus);
+            return surface;
+        }
         case ControlKind::spin_button: return new SpinButton(parent);
-        case ControlKind::push_button: return new QPushButton(caption, parent);
+        case ControlKind::push_button: {
+            auto* button = new QPushButton(caption, parent);
+            button->setAutoDefault(true);  // Enter presses it too, not only Space
+            return button;
+        }
         case ControlKind::option_button: {
             auto* option = new OptionButton(parent);
             option->setText(caption);

@@ -3,6 +3,8 @@
 #include <QChildEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -71,10 +73,9 @@ public:
         // It paints every pixel it covers, so nothing beneath is repainted.
         setAttribute(Qt::WA_OpaquePaintEvent);
         setAttribute(Qt::WA_TransparentForMouseEvents);
-        // The name Qt gives its own helper widgets that accessibility skips
-        // (QAccessibleWidget lists no child of that name): to a screen
-        // reader the graph stays one picture, with no unnamed part inside.
-        setObjectName(QStringLiteral("qt_rubberband"));
+        // Assistive technology leaves it out (GraphSurfaceWidget::is_own_part):
+        // to a screen reader the graph stays one picture.
+        setObjectName(QStringLiteral("picture"));
     }
 
 protected:
@@ -97,6 +98,10 @@ GraphSurfaceWidget::GraphSurfaceWidget(const QColor& background, QWidget* parent
     polyline_pen_.setCosmetic(true);
     // Square caps make a line include both of its end pixels.
     polyline_pen_.setCapStyle(Qt::SquareCap);
+}
+
+bool GraphSurfaceWidget::is_own_part(const QObject* child) const {
+    return child != nullptr && child == static_cast<const QObject*>(picture_view_);
 }
 
 // ---- the interface -------------------------------------------------------
@@ -210,6 +215,26 @@ void GraphSurfaceWidget::resizeEvent(QResizeEvent* event) {
     // The picture follows a new size at once; a new device pixel ratio is
     // caught by the next clear, paint or picture().
     bring_picture_up_to_date();
+}
+
+void GraphSurfaceWidget::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = rect();
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+}
+
+void GraphSurfaceWidget::focusInEvent(QFocusEvent* event) {
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void GraphSurfaceWidget::focusOutEvent(QFocusEvent* event) {
+    QFrame::focusOutEvent(event);
+    update();
 }
 
 void GraphSurfaceWidget::changeEvent(QEvent* event) {

@@ -141,6 +141,10 @@ public:
     // everything drawn so far.
     QImage picture() const;
 
+    // True for the child widget that shows the picture: part of the surface
+    // itself, not a control placed on it (assistive technology skips it).
+    bool is_own_part(const QObject* child) const;
+
     // How far outside the drawing area a segment is clipped geometrically;
     // within this margin the image clips pixel by pixel.
     static constexpr double kClipMargin = 16384.0;
@@ -149,6 +153,11 @@ public:
     static constexpr double kFarLimit = 17592186044416.0;  // 2^44
 
 protected:
+    // The frame's border, and a focus frame over it while the graph has the
+    // keyboard focus (a screen reader then reads the graph's description).
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void childEvent(QChildEvent* event) override;

@@ -46,6 +46,9 @@ int main(int argc, char* argv[]) {
     starting = false;
     qInstallMessageHandler(nullptr);
 
+#ifdef WAVES_APP_ID
+    QGuiApplication::setDesktopFileName(QStringLiteral(WAVES_APP_ID));
+#endif
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     install_font_substitutes();
 

@@ -4,9 +4,12 @@
 #include <QScreen>
 
 #include "app/start_up.h"
+#include "ui/accessible_names.h"
 #include "ui/appearance.h"
 #include "ui/component_band.h"
+#include "ui/graph_descriptions.h"
 #include "ui/reference_band.h"
+#include "ui/accessible_interfaces.h"
 #include "ui/sum_band.h"
 #include "ui/twips.h"
 
@@ -19,7 +22,9 @@ QScreen* screen_of(const QWidget& widget) {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent), dispatch_([this] { describe_graphs(controls_, form_.params); }) {
+    install_accessibility();
     setWindowTitle(QString::fromUtf8(kWindowCaption.data(), static_cast<qsizetype>(kWindowCaption.size())));
     setFixedSize(twips_to_pixels(kClientWidthTwips), twips_to_pixels(kClientHeightTwips));
     QPalette background = palette();
@@ -28,12 +33,14 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
 
     controls_ = build_control_tree(*this, window_layout());
-    bind_reference_band(controls_, form_);
-    for (int i = 0; i < waves::kComponentCount; ++i) bind_component_band(controls_, form_, i);
-    bind_sum_band(controls_, form_);
+    name_controls_for_screen_readers(controls_);
+    bind_reference_band(controls_, form_, dispatch_);
+    for (int i = 0; i < waves::kComponentCount; ++i) bind_component_band(controls_, form_, dispatch_, i);
+    bind_sum_band(controls_, form_, dispatch_);
     form_.window = this;
 
     waves::Form_Load(form_);
+    describe_graphs(controls_, form_.params);
 }
 
 void MainWindow::set_outer_size(float width_twips, float height_twips) {

@@ -9,6 +9,9 @@
 // small for it, the centred position would put the title bar off the
 // screen, so the top-left corner is then kept inside the screen's available
 // area instead.
+//
+// After every event the graphs' accessible descriptions are brought up to
+// date with their new pictures.
 #pragma once
 
 #include <QWidget>
@@ -16,6 +19,7 @@
 #include "app/form.h"
 #include "app/window_placement.h"
 #include "ui/control_tree.h"
+#include "ui/event_dispatch.h"
 
 class MainWindow final : public QWidget, private waves::WindowPlacement {
     Q_OBJECT
@@ -35,5 +39,6 @@ private:
 
     waves::Form form_;
     ControlTree controls_;
+    EventDispatch dispatch_;
     waves::TwipSize outer_size_{};
 };

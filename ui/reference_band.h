@@ -5,5 +5,6 @@
 
 #include "app/form.h"
 #include "ui/control_tree.h"
+#include "ui/event_dispatch.h"
 
-void bind_reference_band(const ControlTree& controls, waves::Form& form);
+void bind_reference_band(const ControlTree& controls, waves::Form& form, const EventDispatch& dispatch);

@@ -1,5 +1,6 @@
 #include "ui/spin_button.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,12 +8,24 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 
+#include "ui/text_label_widget.h"
+
 SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
 }
 
 QSize SpinButton::sizeHint() const { return {17, 25}; }
+
+void SpinButton::set_value_label(TextLabelWidget* label) {
+    value_label_ = label;
+    connect(label, &TextLabelWidget::textChanged, this, [this](const QString& text) {
+        QAccessibleValueChangeEvent event(this, text);
+        QAccessible::updateAccessibility(&event);
+    });
+}
+
+QString SpinButton::value_text() const { return value_label_ ? value_label_->text() : QString(); }
 
 QRect SpinButton::arrow_rect(Arrow arrow) const {
     const int upper_height = height() / 2;

@@ -6,10 +6,17 @@
 // With the keyboard focus, Up and Down raise the same signals (the key's own
 // auto-repeat repeats them). The button keeps no value of its own: every
 // signal is exactly one step for whoever listens.
+//
+// For assistive technology it is a spin box with the actions "increase"
+// and "decrease", and it reads its value from the label beside it (see
+// set_value_label and accessible_interfaces.h).
 #pragma once
 
 #include <QBasicTimer>
+#include <QPointer>
 #include <QWidget>
+
+class TextLabelWidget;
 
 class SpinButton final : public QWidget {
     Q_OBJECT
@@ -18,6 +25,15 @@ public:
     explicit SpinButton(QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+
+    // The label that shows the value this button steps; its text is the
+    // button's value for screen readers, announced whenever it changes.
+    void set_value_label(TextLabelWidget* label);
+    QString value_text() const;
+
+    // One step, as a click on an arrow makes it (used by the accessible actions).
+    void step_up() { step(Arrow::up); }
+    void step_down() { step(Arrow::down); }
 
     // Delays of the repeat while an arrow is held, in milliseconds.
     static constexpr int kRepeatDelayMs = 500;
@@ -48,4 +64,5 @@ private:
     Arrow held_ = Arrow::none;   // the arrow the mouse pressed, until release
     bool pointer_on_held_ = false;
     QBasicTimer repeat_timer_;
+    QPointer<TextLabelWidget> value_label_;
 };

@@ -10,16 +10,16 @@
 #include "ui/spin_button.h"
 #include "ui/text_label_widget.h"
 
-void bind_sum_band(const ControlTree& controls, waves::Form& form) {
+void bind_sum_band(const ControlTree& controls, waves::Form& form, const EventDispatch& dispatch) {
     form.surfaces.Gr = &controls.get<GraphSurfaceWidget>("Gr");
     form.surfaces.m_gr = &controls.get<GraphSurfaceWidget>("m_gr");
     form.labels.labelt = &controls.get<TextLabelWidget>("labelt");
 
     auto& span = controls.get<SpinButton>("SpinButton11");
-    QObject::connect(&span, &SpinButton::spinUp, [&form] { waves::SpinButton11_SpinUp(form); });
-    QObject::connect(&span, &SpinButton::spinDown, [&form] { waves::SpinButton11_SpinDown(form); });
+    QObject::connect(&span, &SpinButton::spinUp, dispatch.to([&form] { waves::SpinButton11_SpinUp(form); }));
+    QObject::connect(&span, &SpinButton::spinDown, dispatch.to([&form] { waves::SpinButton11_SpinDown(form); }));
     QObject::connect(&controls.get<QPushButton>("Command1"), &QPushButton::clicked,
-                     [&form] { waves::Command1_Click(form); });
+                     dispatch.to([&form] { waves::Command1_Click(form); }));
 
     using Handler = void (*)(waves::Form&);
     const struct {
@@ -33,6 +33,6 @@ void bind_sum_band(const ControlTree& controls, waves::Form& form) {
     for (const auto& step : steps) {
         const Handler handler = step.handler;
         QObject::connect(&controls.get<OptionButton>(step.name), &OptionButton::chosen,
-                         [&form, handler] { handler(form); });
+                         dispatch.to([&form, handler] { handler(form); }));
     }
 }

@@ -18,6 +18,14 @@ font_packages=(fonts-liberation2 fonts-ipafont-gothic)
 # The tests that run the real program in a real X server and click it.
 x11_test_packages=(xvfb xdotool xauth)
 
+# The test that reads the window as a screen reader does, through AT-SPI.
+screen_reader_test_packages=(at-spi2-core python3-pyatspi dbus-daemon)
+
+# The tests of the installation and the Debian package: the validators of
+# the desktop entry and the AppStream metainfo, an SVG renderer for the
+# icon, and dpkg-shlibdeps, which finds the package's library dependencies.
+package_test_packages=(desktop-file-utils appstream librsvg2-bin dpkg-dev)
+
 # The tests of the program in hostile surroundings: strace traces the files
 # and sockets it opens (inside a session bus of dbus-daemon's), fc-list and
 # the DejaVu fonts stand in for a system without the layout's fonts, and
@@ -29,7 +37,7 @@ reliability_test_packages=(strace dbus-daemon fontconfig fonts-dejavu-core valgr
 # building).
 all_test_packages=(
     "${build_packages[@]}" libbenchmark-dev "${font_packages[@]}" "${x11_test_packages[@]}"
-    "${reliability_test_packages[@]}"
+    "${screen_reader_test_packages[@]}" "${package_test_packages[@]}" "${reliability_test_packages[@]}"
 )
 
 as_root() {

@@ -1,0 +1,74 @@
+#include "graphs/graph_description.h"
+
+#include <cassert>
+#include <cstddef>
+
+#include "app/number_text.h"
+
+namespace waves {
+namespace {
+
+std::string tenths(std::int64_t value) { return number_text(static_cast<double>(value) / 10.0); }
+
+std::string wave(const std::string& amplitude, bool cosine, const std::string& frequency) {
+    return amplitude + (cosine ? " cos(" : " sin(") + frequency + " x)";
+}
+
+std::string component_wave(const Parameters& p, int index) {
+    assert(index >= 0 && index < kComponentCount);
+    const auto i = static_cast<std::size_t>(index);
+    return wave(tenths(p.wave_a[i]), p.wave_cos[i], tenths(p.wave_f[i]));
+}
+
+std::string reference_wave(const Parameters& p) {
+    return wave(tenths(p.std_a), p.std_cos, number_text(p.std_f / 10.0f));
+}
+
+// The components that contribute, joined by " + ", or "0".
+std::string component_terms(const Parameters& p, int* count) {
+    std::string terms;
+    *count = 0;
+    for (int i = 0; i <= p.wave_last; ++i) {
+        if (p.wave_a[static_cast<std::size_t>(i)] == 0) continue;
+        if (!terms.empty()) terms += " + ";
+        terms += component_wave(p, i);
+        ++*count;
+    }
+    return terms.empty() ? "0" : terms;
+}
+
+std::string span(const Parameters& p) {
+    return ", t = " + number_text(p.t_span) + (p.t_span == 1.0f ? " period" : " periods");
+}
+
+}  // namespace
+
+std::string component_letter(int index) {
+    assert(index >= 0 && index < kComponentCount);
+    return std::string(1, static_cast<char>('A' + index));
+}
+
+std::string describe_component_graph(const Parameters& p, int index) {
+    return component_letter(index) + " = " + component_wave(p, index) + span(p);
+}
+
+std::string describe_product_graph(const Parameters& p, int index) {
+    const std::string letter = component_letter(index);
+    return letter + "' = " + letter + " × W = " + component_wave(p, index) + " × " + reference_wave(p) + span(p);
+}
+
+std::string describe_reference_graph(const Parameters& p) { return "W = " + reference_wave(p) + span(p); }
+
+std::string describe_sum_graph(const Parameters& p) {
+    int count = 0;
+    return "E = A + B + C + D = " + component_terms(p, &count) + span(p);
+}
+
+std::string describe_sum_of_products_graph(const Parameters& p) {
+    int count = 0;
+    const std::string terms = component_terms(p, &count);
+    const std::string e = count > 1 ? "(" + terms + ")" : terms;
+    return "E' = W × E = " + reference_wave(p) + " × " + e + span(p);
+}
+
+}  // namespace waves

@@ -1,0 +1,100 @@
+#!/usr/bin/python3
+"""Reads the running program through AT-SPI, as a screen reader does.
+
+Finds the window of the application named on the command line, checks the
+names and roles of its controls, steps "A amplitude" up five times and "A
+frequency" once through the spin buttons' accessible "increase" action,
+and checks that the value label, the spin button's value and the graph's
+description follow, and that the description change was announced as an
+event. Exits non-zero, with a message, on the first thing that is wrong.
+"""
+import sys
+import time
+
+import pyatspi
+
+DEADLINE_SECONDS = 20
+
+
+def fail(message):
+    print("FAIL: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def wait_for(what, probe):
+    deadline = time.time() + DEADLINE_SECONDS
+    while time.time() < deadline:
+        result = probe()
+        if result:
+            return result
+        time.sleep(0.1)
+    fail("timed out waiting for " + what)
+
+
+def find_application(name):
+    def probe():
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == name:
+                return app
+        return None
+    return wait_for("the application " + name, probe)
+
+
+def find(root, role, name):
+    found = pyatspi.findDescendant(root, lambda a: a.getRoleName() == role and a.name == name)
+    if found is None:
+        fail("no %s named %r" % (role, name))
+    return found
+
+
+def action_names(accessible):
+    actions = accessible.queryAction()
+    return [actions.getName(i).lower() for i in range(actions.nActions)]
+
+
+def main():
+    app = find_application(sys.argv[1])
+    window = wait_for("the window", lambda: next(iter(app), None))
+    if window.name != "波の合成と積":
+        fail("window is called %r" % window.name)
+
+    for role, name in [
+        ("spin button", "A amplitude"), ("spin button", "B frequency"), ("spin button", "W amplitude"),
+        ("spin button", "t span"), ("radio button", "W cos"), ("radio button", "step a 0.5"),
+        ("push button", "RESET"), ("image", "Essential Wave W"), ("image", "A'"), ("image", "E'"),
+        ("label", "A amplitude 0"), ("label", "t span 1"),
+    ]:
+        find(window, role, name)
+
+    graph = find(window, "image", "A")
+    announced = []
+    pyatspi.Registry.registerEventListener(
+        lambda event: announced.append(event.source.name),
+        "object:property-change:accessible-description")
+
+    amplitude = find(window, "spin button", "A amplitude")
+    frequency = find(window, "spin button", "A frequency")
+    actions = amplitude.queryAction()
+    if "increase" not in action_names(amplitude) or "decrease" not in action_names(amplitude):
+        fail("A amplitude offers %r" % action_names(amplitude))
+    for _ in range(5):
+        actions.doAction(action_names(amplitude).index("increase"))
+    frequency.queryAction().doAction(action_names(frequency).index("increase"))
+
+    wait_for("the label 'A amplitude 5'",
+             lambda: pyatspi.findDescendant(window, lambda a: a.name == "A amplitude 5"))
+    value = amplitude.queryValue().currentValue
+    if value != 5.0:
+        fail("A amplitude reads the value %r" % value)
+    expected = "A = 5 cos(1 x), t = 1 period"
+    wait_for("the description %r" % expected, lambda: graph.description == expected)
+
+    # Events arrive through the main loop of this client.
+    def pump_until_announced():
+        pyatspi.Registry.pumpQueuedEvents()
+        return "A" in announced
+    wait_for("the announcement of A's new description", pump_until_announced)
+    print("ok: names, roles, actions, value and the live description of A read through AT-SPI")
+
+
+main()

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# The real program read by a screen reader's own channel: AT-SPI on a D-Bus
+# session bus, in a private X server. Run it inside `dbus-run-session`.
+#
+# Usage: atspi_test.sh WAVES_PROGRAM
+set -u
+program="$1"
+# shellcheck source=../../scripts/lib/x11.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/x11.sh"
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -n "$x11_dir" ] && x11_show_logs >&2
+    exit 1
+}
+
+[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || fail "no D-Bus session bus: run this under dbus-run-session"
+x11_stop_on_exit
+x11_start_server || fail "cannot start the X server"
+# Qt talks to AT-SPI when asked to, as it does when a screen reader runs.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+x11_start_program "$program" || fail "cannot start $program"
+x11_find_window || fail "the window did not appear"
+/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_check.py" "$(basename "$program")" ||
+    fail "AT-SPI does not read the window as it should"
