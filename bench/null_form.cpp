@@ -20,6 +20,7 @@ public:
     void line(float, float, float, float) override {}
     void line_to(float, float) override {}
     void point(float, float) override {}
+    void vertical_lines(double, std::int64_t, float, float) override {}
     double surface_height() const override { return height_; }
 
 private:

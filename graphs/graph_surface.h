@@ -42,6 +42,14 @@ public:
     // Sets the pixel at (x, y) in the pen colour; (x, y) becomes the current point.
     virtual void point(float x, float y) = 0;
 
+    // Evenly spaced vertical lines, in order: for k = 1 .. count, a line
+    // from (x_k, y_from) to (x_k, y_to), where x_k = spacing x k is formed in
+    // double precision and rounded to single precision. Exactly the same as
+    // those count calls of line(), which is what this default does; a
+    // surface may draw the same pixels faster (a grid of a hundred thousand
+    // period lines on a graph a few hundred pixels wide).
+    virtual void vertical_lines(double spacing, std::int64_t count, float y_from, float y_to);
+
     // Height of the surface control as laid out (border included), in the
     // same unit for every surface of the window: start-up only divides two
     // of them, to make one vertical unit equally tall on every graph.

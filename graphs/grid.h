@@ -4,8 +4,10 @@
 //
 // In order: dotted pen, grid colour; for k = 1 .. t_span - 1 a line from
 // (pi_value x 2k, H) to (pi_value x 2k, -H); solid pen, grid colour; the
-// axis from (0, 0) to (x_end, 0). The period counter is 64 bits wide, so the
-// grid stays right at any span the "t=" arrows can reach.
+// axis from (0, 0) to (x_end, 0). The period lines go to the surface in one
+// vertical_lines call, which is those lines in that order; their counter is
+// 64 bits wide, so the grid stays right at any span the "t=" arrows can
+// reach.
 //
 // Leaves the surface with the solid pen in the grid colour.
 #pragma once

@@ -185,6 +185,15 @@ void GraphSurfaceWidget::line(float xa, float ya, float xb, float yb) {
     request_paint();
 }
 
+void GraphSurfaceWidget::vertical_lines(double spacing, std::int64_t count, float y_from, float y_to) {
+    if (count <= 0) return;
+    const RecordedOperation operation{Operation::evenly_spaced_lines, {}, {}, {y_from, y_to, 0.0f, 0.0f}, count,
+                                      spacing};
+    record(operation);
+    apply(operation, state_);
+    request_paint();
+}
+
 void GraphSurfaceWidget::line_to(float x, float y) {
     const RecordedOperation operation{Operation::line_to, {}, {}, {x, y, 0.0f, 0.0f}};
     record(operation);
@@ -313,6 +322,9 @@ void GraphSurfaceWidget::apply(const RecordedOperation& operation, DrawingState&
         // Replayed line by line by render_picture, which holds the x values.
         assert(false && "vertical_lines is replayed by render_picture");
         return;
+    case Operation::evenly_spaced_lines:
+        apply_evenly_spaced_lines(operation, state);
+        return;
     }
 }
 
@@ -426,6 +438,54 @@ void GraphSurfaceWidget::apply_vertical_line(float x, float ya, float yb, Drawin
     if (run.has_last) mark_column(run.last_column);
     run.last_column = pixel_index(u, width);
     run.has_last = true;
+}
+
+void GraphSurfaceWidget::apply_evenly_spaced_lines(const RecordedOperation& operation, DrawingState& state) const {
+    const float ya = operation.args[0];
+    const float yb = operation.args[1];
+    const std::int64_t count = operation.line_count;
+    const auto x_at = [&](std::int64_t k) { return static_cast<float>(operation.spacing * static_cast<double>(k)); };
+    // The first line starts (or continues) a column run, or goes the general way.
+    apply_vertical_line(x_at(1), ya, yb, state);
+    if (count == 1) return;
+
+    ColumnRun& run = column_run_;
+    const int width = picture_device_size_.width();
+    // The column of x as extend_column_run finds it, operation for operation.
+    const auto device_column_x = [&](float x) { return (static_cast<double>(x) - run.x_left) / run.x_extent * width; };
+    bool dense = false;
+    double u_first = 0.0;
+    double u_last = 0.0;
+    if (run.active && same_bits(run.ya, ya) && same_bits(run.yb, yb) && width > 0 && operation.spacing > 0.0) {
+        const float x_last = x_at(count);
+        u_first = device_column_x(x_at(1));
+        u_last = device_column_x(x_last);
+        // Consecutive lines lie one mean gap apart, give or take the rounding
+        // of each x_k to single precision (at most 2^-23 of x_k).
+        const double mean_gap = (u_last - u_first) / static_cast<double>(count - 1);
+        const double rounding = std::abs(static_cast<double>(x_last)) * 0x1p-23 / std::abs(run.x_extent) * width;
+        dense = within_margin(u_first, width) && within_margin(u_last, width) && mean_gap >= 0.0 &&
+                mean_gap + 3.0 * rounding < 1.0;
+    }
+    if (!dense) {
+        for (std::int64_t k = 2; k <= count; ++k) apply_vertical_line(x_at(k), ya, yb, state);
+        return;
+    }
+    // Less than a column apart, the lines hit every column from the first
+    // line's to the last line's. The last line stays the run's last, as when
+    // the lines come one by one.
+    const int before_last = pixel_index(device_column_x(x_at(count - 1)), width);
+    mark_columns(pixel_index(u_first, width), before_last);
+    run.last_column = before_last;
+    run.has_last = true;
+    [[maybe_unused]] const bool extended = extend_column_run(x_at(count), ya, yb, state);
+    assert(extended);
+}
+
+void GraphSurfaceWidget::mark_columns(int first, int last) const {
+    const int from = std::max(first, 0);
+    const int to = std::min(last, picture_device_size_.width() - 1);
+    for (int column = from; column <= to; ++column) mark_column(column);
 }
 
 // ---- pending drawing -------------------------------------------------------------
@@ -572,7 +632,7 @@ void GraphSurfaceWidget::render_picture(QSize device_size, qreal ratio) const {
             apply(operation, replayed);
             continue;
         }
-        for (std::uint32_t i = 0; i < operation.line_count; ++i) {
+        for (std::int64_t i = 0; i < operation.line_count; ++i) {
             apply_vertical_line(vertical_line_xs_[next_x++], operation.args[0], operation.args[1], replayed);
         }
     }

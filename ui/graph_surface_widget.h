@@ -95,9 +95,11 @@
 // Consecutive vertical lines that lie inside the clipping margin and map to
 // the same two rows only mark their pixel column; each marked column is
 // drawn once when the run ends, since a line's pixels depend only on its
-// two end pixels and the pen, and the lines of a run share both. So the
-// grid costs a few nanoseconds per line and one column's pixels per
-// distinct column, however many lines fall into it. The pixels of such a
+// two end pixels and the pen, and the lines of a run share both. The grid
+// sends its period lines in one vertical_lines call (one record entry);
+// where they lie less than a column apart they hit every column between
+// the first line's and the last line's, so that range is marked at once
+// and the grid costs the same at any span. The pixels of such a
 // column are set directly, exactly as drawPolyline sets them (every pixel
 // of a solid line; of a dotted one, the start pixel and every third pixel
 // from it towards the end); a dotted column whose start lies outside the
@@ -134,6 +136,9 @@ public:
     void line(float xa, float ya, float xb, float yb) override;
     void line_to(float x, float y) override;
     void point(float x, float y) override;
+    // The same pixels as the count lines one by one, in time that stops
+    // growing with count once the lines are denser than the pixel columns.
+    void vertical_lines(double spacing, std::int64_t count, float y_from, float y_to) override;
     // The control's outer height in logical pixels, border included.
     double surface_height() const override;
 
@@ -189,6 +194,9 @@ private:
         // line_count lines from (x, args[0]) to (x, args[1]), one for each x
         // in the record's vertical_line_xs_, in order.
         vertical_lines,
+        // line_count lines from (x_k, args[0]) to (x_k, args[1]), where
+        // x_k = float(spacing x k), k = 1 .. line_count.
+        evenly_spaced_lines,
     };
 
     // One operation since the last clear, with its arguments as received.
@@ -197,7 +205,8 @@ private:
         waves::Rgb colour{};                             // set_pen_colour
         waves::PenStyle style = waves::PenStyle::solid;  // set_pen_style
         std::array<float, 4> args{};                     // coordinates, in argument order
-        std::uint32_t line_count = 0;                    // vertical_lines
+        std::int64_t line_count = 0;                     // vertical_lines, evenly_spaced_lines
+        double spacing = 0.0;                            // evenly_spaced_lines
     };
 
     // A segment in device coordinates after clipping to the widened area.
@@ -252,6 +261,11 @@ private:
     // A line from (x, ya) to (x, yb): marked in the column run when both ends
     // map inside the clipping margin, drawn as a segment otherwise.
     void apply_vertical_line(float x, float ya, float yb, DrawingState& state) const;
+    // The lines of an evenly_spaced_lines operation. Where consecutive lines
+    // lie less than a pixel column apart, every column between the first
+    // line's and the last line's is hit, so the columns are marked as a
+    // range instead of line by line.
+    void apply_evenly_spaced_lines(const RecordedOperation& operation, DrawingState& state) const;
     // Adds a line_to's end to the open polyline when no clipping is needed;
     // false when the general path must draw it.
     bool continue_polyline(float x, float y, const DrawingState& state) const;
@@ -266,6 +280,8 @@ private:
     void flush_pending() const;
     // Draws the collected polyline, if any, and empties the buffer.
     void flush_polyline() const;
+    // Marks the columns first .. last of the run, those in the picture.
+    void mark_columns(int first, int last) const;
     // Marks a column of the run, if it lies in the picture.
     void mark_column(int column) const {
         if (column < 0 || column >= picture_device_size_.width()) return;

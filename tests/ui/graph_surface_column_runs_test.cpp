@@ -1,5 +1,6 @@
 // The graph surface draws a run of vertical lines (the period lines of a
-// grid) by marking pixel columns and drawing each marked column once. These
+// grid, sent in one vertical_lines call or line by line) by marking pixel
+// columns and drawing each marked column once. These
 // tests check that the picture is exactly the one that drawing every line by
 // itself gives: each line mapped to its two end pixels as the surface's
 // mapping says and drawn alone with Qt's one-pixel cosmetic pen, square caps,
@@ -54,6 +55,15 @@ public:
     }
     void line_to(float x, float y) override { surface_.line_to(x, y); }
     void point(float x, float y) override { surface_.point(x, y); }
+    // The grid's period lines reach the surface as one call, as in the
+    // program; the log keeps each line they stand for.
+    void vertical_lines(double spacing, std::int64_t count, float y_from, float y_to) override {
+        for (std::int64_t k = 1; k <= count; ++k) {
+            const auto x = static_cast<float>(spacing * static_cast<double>(k));
+            lines.push_back({x, y_from, x, y_to, colour_, style_});
+        }
+        surface_.vertical_lines(spacing, count, y_from, y_to);
+    }
     double surface_height() const override { return surface_.surface_height(); }
 
     std::vector<Line> lines;
