@@ -24,12 +24,12 @@ Qt::Alignment alignment(TextAlign align) {
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-QWidget* create_widget(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = QString::fromStdString(spec.caption);
-    switch (spec.kind) {
+QWidget* create_widget(const ControlSpec& control, QWidget* parent) {
+    const QString caption = QString::fromStdString(control.caption);
+    switch (control.kind) {
         case ControlKind::frame: return new QGroupBox(caption, parent);
         case ControlKind::graph_surface: {
-            auto* surface = new GraphSurfaceWidget(layout_colour(spec.background), parent);
+            auto* surface = new GraphSurfaceWidget(layout_colour(control.background), parent);
             // Reachable with Tab, so a screen reader reads what it shows;
             // a click leaves the focus where it was.
             surface->setFocusPolicy(Qt::TabFocus);
@@ -44,51 +44,51 @@ QWidget* create_widget(const ControlSpec& spec, QWidget* parent) {
         case ControlKind::option_button: {
             auto* option = new OptionButton(parent);
             option->setText(caption);
-            option->setChecked(spec.selected);
+            option->setChecked(control.selected);
             return option;
         }
         case ControlKind::label: {
             auto* label = new TextLabelWidget(parent);
             label->setText(caption);
-            label->setAlignment(alignment(spec.align));
+            label->setAlignment(alignment(control.align));
             return label;
         }
     }
     return nullptr;
 }
 
-void apply_appearance(const ControlSpec& spec, QWidget& widget) {
+void apply_appearance(const ControlSpec& control, QWidget& widget) {
     QPalette palette = widget.palette();
     // A graph surface paints its own background; a transparent label none.
-    if (spec.kind != ControlKind::graph_surface && !spec.transparent) {
-        const QColor background = spec.background == LayoutColour::platform_default
+    if (control.kind != ControlKind::graph_surface && !control.transparent) {
+        const QColor background = control.background == LayoutColour::platform_default
                                       ? QApplication::palette().color(QPalette::Button)
-                                      : layout_colour(spec.background);
+                                      : layout_colour(control.background);
         // Buttons fill with the Button role, frames and labels with Window.
         palette.setColor(widget.backgroundRole(), background);
         widget.setAutoFillBackground(true);
     }
-    if (spec.text != LayoutColour::platform_default) {
-        palette.setColor(QPalette::WindowText, layout_colour(spec.text));
+    if (control.text != LayoutColour::platform_default) {
+        palette.setColor(QPalette::WindowText, layout_colour(control.text));
     }
     widget.setPalette(palette);
-    if (spec.font != FontCode::none) widget.setFont(layout_font(spec.font));
+    if (control.font != FontCode::none) widget.setFont(layout_font(control.font));
 }
 
 // A control listed earlier lies above one listed later: lowering each in
 // table order leaves the first on top.
 void stack_in_table_order(const ControlTree& tree, const std::vector<ControlSpec>& layout) {
-    for (const ControlSpec& spec : layout) tree.get<QWidget>(spec.name).lower();
+    for (const ControlSpec& control : layout) tree.get<QWidget>(control.name).lower();
 }
 
 void chain_focus_by_tab_index(const ControlTree& tree, const std::vector<ControlSpec>& layout) {
     std::vector<const ControlSpec*> order;
-    for (const ControlSpec& spec : layout) order.push_back(&spec);
+    for (const ControlSpec& control : layout) order.push_back(&control);
     std::sort(order.begin(), order.end(),
               [](const ControlSpec* a, const ControlSpec* b) { return a->tab_index < b->tab_index; });
     QWidget* previous = nullptr;
-    for (const ControlSpec* spec : order) {
-        QWidget& widget = tree.get<QWidget>(spec->name);
+    for (const ControlSpec* control : order) {
+        QWidget& widget = tree.get<QWidget>(control->name);
         if (!(widget.focusPolicy() & Qt::TabFocus)) continue;
         if (previous != nullptr) QWidget::setTabOrder(previous, &widget);
         previous = &widget;
@@ -99,13 +99,13 @@ void chain_focus_by_tab_index(const ControlTree& tree, const std::vector<Control
 
 ControlTree build_control_tree(QWidget& window, const std::vector<ControlSpec>& layout) {
     ControlTree tree;
-    for (const ControlSpec& spec : layout) {
-        QWidget* parent = spec.container == "Form1" ? &window : &tree.get<QWidget>(spec.container);
-        QWidget* widget = create_widget(spec, parent);
-        widget->setObjectName(QString::fromStdString(spec.name));
-        widget->setGeometry(twips_to_pixels(spec.left, spec.top, spec.width, spec.height));
-        apply_appearance(spec, *widget);
-        tree.add(spec.name, widget);
+    for (const ControlSpec& control : layout) {
+        QWidget* parent = control.container == "Form1" ? &window : &tree.get<QWidget>(control.container);
+        QWidget* widget = create_widget(control, parent);
+        widget->setObjectName(QString::fromStdString(control.name));
+        widget->setGeometry(twips_to_pixels(control.left, control.top, control.width, control.height));
+        apply_appearance(control, *widget);
+        tree.add(control.name, widget);
     }
     stack_in_table_order(tree, layout);
     chain_focus_by_tab_index(tree, layout);

@@ -9,20 +9,16 @@
 set -u
 cpack="$1" build_dir="$2" app_id="$3" version="$4"
 out="$build_dir/tests/install/deb"
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-ok() { echo "ok: $*"; }
+# shellcheck source=check_lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/check_lib.sh"
 
 rm -rf "$out"
 mkdir -p "$out"
-if ! (cd "$build_dir" && "$cpack" -G DEB -B "$out" --config CPackConfig.cmake) >"$out/cpack.log" 2>&1; then
-    cat "$out/cpack.log" >&2
-    echo "FAIL: cpack failed" >&2
-    exit 1
-fi
+(cd "$build_dir" && "$cpack" -G DEB -B "$out" --config CPackConfig.cmake) >"$out/cpack.log" 2>&1 ||
+    stop_with_log "$out/cpack.log" "cpack failed"
 architecture=$(dpkg --print-architecture)
 deb="$out/waves_${version}_${architecture}.deb"
-[ -f "$deb" ] || { echo "FAIL: no $deb; cpack made: $(ls "$out")" >&2; exit 1; }
+[ -f "$deb" ] || stop "no $deb; cpack made: $(ls "$out")"
 ok "built $(basename "$deb")"
 
 field() { dpkg-deb -f "$deb" "$1"; }
@@ -60,12 +56,7 @@ expected=$(printf '%s\n' usr/bin/waves \
     usr/share/man/man1/waves.1.gz | sort)
 listing=$(dpkg-deb -c "$deb")
 actual=$(awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' <<<"$listing" | sort)
-if [ "$actual" = "$expected" ]; then
-    ok "holds exactly the $(wc -l <<<"$expected") expected files"
-else
-    fail "contents differ from the expected files (< expected, > packaged):
-$(diff <(echo "$expected") <(echo "$actual") | grep '^[<>]')"
-fi
+expect_files "$expected" "$actual" "holds exactly" "contents differ from the expected files (< expected, > packaged)"
 while read -r mode owner path; do
     [ "$owner" = root/root ] || fail "$path is owned by $owner"
     want=-rw-r--r--
@@ -85,7 +76,4 @@ gzip -t "$unpacked/usr/share/man/man1/waves.1.gz" 2>/dev/null || fail "the manua
 grep -q "MIT License" "$unpacked/usr/share/doc/waves/copyright" 2>/dev/null ||
     fail "usr/share/doc/waves/copyright does not hold the licence"
 
-if ((failures > 0)); then
-    echo "$failures check(s) failed" >&2
-    exit 1
-fi
+finish_checks

@@ -8,17 +8,13 @@
 set -u
 cmake="$1" build_dir="$2" app_id="$3" version="$4"
 root="$build_dir/tests/install/tree"
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-ok() { echo "ok: $*"; }
+# shellcheck source=check_lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/check_lib.sh"
 
 rm -rf "$root"
 mkdir -p "$(dirname "$root")"
-if ! DESTDIR="$root" "$cmake" --install "$build_dir" --prefix /usr >"$root.log" 2>&1; then
-    cat "$root.log" >&2
-    echo "FAIL: cmake --install failed" >&2
-    exit 1
-fi
+DESTDIR="$root" "$cmake" --install "$build_dir" --prefix /usr >"$root.log" 2>&1 ||
+    stop_with_log "$root.log" "cmake --install failed"
 
 desktop_file="usr/share/applications/$app_id.desktop"
 icon_file="usr/share/icons/hicolor/scalable/apps/$app_id.svg"
@@ -26,15 +22,11 @@ metainfo_file="usr/share/metainfo/$app_id.metainfo.xml"
 expected=$(printf '%s\n' usr/bin/waves "$desktop_file" "$icon_file" "$metainfo_file" \
     usr/share/doc/waves/LICENSE usr/share/doc/waves/README.md usr/share/man/man1/waves.1 | sort)
 actual=$(cd "$root" && find . ! -type d | sed 's|^\./||' | sort)
-if [ "$actual" = "$expected" ]; then
-    ok "installed exactly the $(wc -l <<<"$expected") expected files"
-else
-    fail "installed files differ from the expected ones (< expected, > installed):
-$(diff <(echo "$expected") <(echo "$actual") | grep '^[<>]')"
-fi
+expect_files "$expected" "$actual" "installed exactly" \
+    "installed files differ from the expected ones (< expected, > installed)"
 
 for file in "$desktop_file" "$icon_file" "$metainfo_file"; do
-    [ -f "$root/$file" ] || { echo "FAIL: nothing more to check without $file" >&2; exit 1; }
+    [ -f "$root/$file" ] || stop "nothing more to check without $file"
 done
 
 # Only the program is executable.
@@ -96,7 +88,4 @@ done
 runpath=$(readelf -d "$root/usr/bin/waves" | grep -E 'R(UN)?PATH' || true)
 [ -z "$runpath" ] || fail "the installed program carries a library path: $runpath"
 
-if ((failures > 0)); then
-    echo "$failures check(s) failed" >&2
-    exit 1
-fi
+finish_checks

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/number_text.h"
+#include "parameter_differences.h"
 
 namespace waves::property {
 namespace {
@@ -32,33 +33,6 @@ constexpr const char* kLabelNames[] = {"Labela(0)", "Labela(1)", "Labela(2)", "L
 bool same_call(const DrawCall& a, const DrawCall& b) {
     return a.op == b.op && std::memcmp(&a.args, &b.args, sizeof a.args) == 0 && a.colour.red == b.colour.red &&
            a.colour.green == b.colour.green && a.colour.blue == b.colour.blue && a.style == b.style;
-}
-
-// "wave_a(3) 110, not 109; ...": the fields in which two records differ.
-std::string differences(const Parameters& actual, const Parameters& expected) {
-    std::string text;
-    const auto note = [&text](const std::string& field, const auto& is, const auto& should) {
-        if (is == should) return;
-        text += (text.empty() ? "" : "; ") + field + " " + std::to_string(is) + ", not " + std::to_string(should);
-    };
-    for (std::size_t i = 0; i < actual.wave_a.size(); ++i) {
-        const std::string index = "(" + std::to_string(i) + ")";
-        note("wave_a" + index, actual.wave_a[i], expected.wave_a[i]);
-        note("wave_f" + index, actual.wave_f[i], expected.wave_f[i]);
-        note("wave_cos" + index, static_cast<int>(actual.wave_cos[i]), static_cast<int>(expected.wave_cos[i]));
-    }
-    note("wave_last", actual.wave_last, expected.wave_last);
-    note("std_a", actual.std_a, expected.std_a);
-    note("std_f", actual.std_f, expected.std_f);
-    note("std_cos", static_cast<int>(actual.std_cos), static_cast<int>(expected.std_cos));
-    note("y_max", actual.y_max, expected.y_max);
-    note("t_span", actual.t_span, expected.t_span);
-    note("step_a", actual.step_a, expected.step_a);
-    note("step_f", actual.step_f, expected.step_f);
-    note("pi_value", actual.pi_value, expected.pi_value);
-    note("a_max", actual.a_max, expected.a_max);
-    note("h_ratio", actual.h_ratio, expected.h_ratio);
-    return text;
 }
 
 std::string surfaces_text(const std::vector<int>& surfaces, const std::vector<testing::RecordingSurface*>& all) {

@@ -10,20 +10,16 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <charconv>
-#include <chrono>
 #include <cstdint>
-#include <cstdlib>
 #include <iostream>
-#include <optional>
 #include <string>
-#include <string_view>
 
 #include "event_generator.h"
 #include "handler_event.h"
 #include "handler_model.h"
 #include "invariant_checker.h"
 #include "recorded_form.h"
+#include "run_settings.h"
 
 namespace waves::property {
 namespace {
@@ -37,25 +33,6 @@ constexpr std::size_t kHistoryLength = 12;
 // spans (the first climb starts soon after kFirstClimbWithin events and
 // passes them within a few hundred); shorter ones may not.
 constexpr std::uint64_t kEventsForCoverage = kFirstClimbWithin + 5'000;
-
-// The value of an environment variable as a whole number; nullopt when it is
-// not set; a test failure when it is set but not a number.
-std::optional<std::uint64_t> number_from_environment(const char* name) {
-    const char* text = std::getenv(name);
-    if (text == nullptr || *text == '\0') return std::nullopt;
-    const std::string_view view(text);
-    std::uint64_t value = 0;
-    const auto [end, error] = std::from_chars(view.data(), view.data() + view.size(), value);
-    if (error != std::errc() || end != view.data() + view.size()) {
-        ADD_FAILURE() << name << "=\"" << view << "\" is not a whole number; using the default";
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::uint64_t seed_from_clock() {
-    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-}
 
 // How often the run reached what it is meant to reach: refusals of every
 // guarded arrow, and every bound of every value.
@@ -134,8 +111,7 @@ private:
 };
 
 TEST(RandomEvents, EveryHandlerKeepsEveryInvariant) {
-    const std::uint64_t seed = number_from_environment("WAVES_PROPERTY_SEED").value_or(seed_from_clock());
-    const std::uint64_t events = number_from_environment("WAVES_PROPERTY_EVENTS").value_or(kDefaultEvents);
+    const auto [seed, events] = run_settings(kDefaultEvents);
     SCOPED_TRACE("seed " + std::to_string(seed) + " (repeat with WAVES_PROPERTY_SEED=" + std::to_string(seed) + ")");
     std::cout << "[ property ] seed " << seed << ", " << events << " events\n";
     RecordProperty("seed", std::to_string(seed));

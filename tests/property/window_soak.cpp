@@ -43,17 +43,12 @@
 #include <QTest>
 
 #include <array>
-#include <charconv>
-#include <chrono>
 #include <cstdint>
-#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <memory>
-#include <optional>
 #include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "app/number_text.h"
@@ -62,7 +57,9 @@
 #include "handler_event.h"
 #include "handler_model.h"
 #include "invariant_checker.h"
+#include "parameter_differences.h"
 #include "recorded_form.h"
+#include "run_settings.h"
 #include "ui/appearance.h"
 #include "ui/graph_surface_widget.h"
 #include "ui/layout_table.h"
@@ -85,25 +82,6 @@ constexpr std::uint64_t kShortestJudgedRun = 3 * kWarmUpEvents;
 // within the judged part of any judged run.
 constexpr std::int64_t kGrowthTolerance = 1024;  // KiB
 constexpr std::size_t kHistoryLength = 12;
-
-// The value of an environment variable as a whole number; nullopt when it is
-// not set; a test failure when it is set but not a number.
-std::optional<std::uint64_t> number_from_environment(const char* name) {
-    const char* text = std::getenv(name);
-    if (text == nullptr || *text == '\0') return std::nullopt;
-    const std::string_view view(text);
-    std::uint64_t value = 0;
-    const auto [end, error] = std::from_chars(view.data(), view.data() + view.size(), value);
-    if (error != std::errc() || end != view.data() + view.size()) {
-        ADD_FAILURE() << name << "=\"" << view << "\" is not a whole number; using the default";
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::uint64_t seed_from_clock() {
-    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-}
 
 // VmRSS of this process in KiB; -1 when it cannot be read.
 std::int64_t resident_kib() {
@@ -329,8 +307,8 @@ public:
         const auto pair = [&](const std::string& name) -> GraphSurfaceWidget* {
             GraphSurfaceWidget& shown = window.controls().get<GraphSurfaceWidget>(name);
             QColor background;
-            for (const ControlSpec& spec : layout) {
-                if (spec.name == name) background = layout_colour(spec.background);
+            for (const ControlSpec& control : layout) {
+                if (control.name == name) background = layout_colour(control.background);
             }
             auto fresh = std::make_unique<GraphSurfaceWidget>(background);
             fresh->resize(shown.size());
@@ -434,31 +412,8 @@ private:
     std::int64_t last_ = 0;
 };
 
-std::string differences(const Parameters& actual, const Parameters& expected) {
-    std::string text;
-    const auto note = [&text](const std::string& field, const auto& is, const auto& should) {
-        if (is == should) return;
-        text += (text.empty() ? "" : "; ") + field + " " + std::to_string(is) + ", not " + std::to_string(should);
-    };
-    for (std::size_t i = 0; i < actual.wave_a.size(); ++i) {
-        note("wave_a" + index_suffix(static_cast<int>(i)), actual.wave_a[i], expected.wave_a[i]);
-        note("wave_f" + index_suffix(static_cast<int>(i)), actual.wave_f[i], expected.wave_f[i]);
-        note("wave_cos" + index_suffix(static_cast<int>(i)), static_cast<int>(actual.wave_cos[i]),
-             static_cast<int>(expected.wave_cos[i]));
-    }
-    note("std_a", actual.std_a, expected.std_a);
-    note("std_f", actual.std_f, expected.std_f);
-    note("std_cos", static_cast<int>(actual.std_cos), static_cast<int>(expected.std_cos));
-    note("t_span", actual.t_span, expected.t_span);
-    note("step_a", actual.step_a, expected.step_a);
-    note("step_f", actual.step_f, expected.step_f);
-    if (text.empty() && !(actual == expected)) text = "a field that never changes";
-    return text;
-}
-
 TEST(WindowSoak, RealWindowFollowsTheModelWithoutGrowing) {
-    const std::uint64_t seed = number_from_environment("WAVES_PROPERTY_SEED").value_or(seed_from_clock());
-    const std::uint64_t events = number_from_environment("WAVES_PROPERTY_EVENTS").value_or(kDefaultEvents);
+    const auto [seed, events] = run_settings(kDefaultEvents);
     SCOPED_TRACE("seed " + std::to_string(seed) + " (repeat with WAVES_PROPERTY_SEED=" + std::to_string(seed) + ")");
     std::cout << "[ soak ] the real window on the " << QGuiApplication::platformName().toStdString()
               << " platform; seed " << seed << ", " << events << " events\n";

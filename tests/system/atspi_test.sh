@@ -5,17 +5,10 @@
 # Usage: atspi_test.sh WAVES_PROGRAM
 set -u
 program="$1"
-# shellcheck source=../../scripts/lib/x11.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/x11.sh"
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -n "$x11_dir" ] && x11_show_logs >&2
-    exit 1
-}
+# shellcheck source=test_lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
 
 [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || fail "no D-Bus session bus: run this under dbus-run-session"
-x11_stop_on_exit
 x11_start_server || fail "cannot start the X server"
 # Qt talks to AT-SPI when asked to, as it does when a screen reader runs.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

@@ -12,20 +12,13 @@
 set -u
 program="$1"
 x11_probe_program="$2"
-# shellcheck source=../../scripts/lib/x11.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/x11.sh"
+# shellcheck source=test_lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
 
-fail() {
-    echo "FAIL: $*" >&2
-    [ -n "$x11_dir" ] && x11_show_logs >&2
-    exit 1
-}
+require_program "$program"
+require_probe
+require_command fc-list fontconfig
 
-[ -x "$program" ] || fail "no program at '$program'"
-[ -x "$x11_probe_program" ] || fail "no screen_probe at '$x11_probe_program'"
-command -v fc-list >/dev/null || fail "fc-list is not installed (package fontconfig)"
-
-x11_stop_on_exit
 work=$(mktemp -d "${TMPDIR:-/tmp}/waves-fonts.XXXXXX") || fail "cannot make a folder"
 trap 'x11_stop; rm -rf "$work"' EXIT
 

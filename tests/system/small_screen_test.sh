@@ -13,17 +13,10 @@
 # Usage: small_screen_test.sh WAVES_PROGRAM
 set -u
 program="$1"
-# shellcheck source=../../scripts/lib/x11.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/x11.sh"
+# shellcheck source=test_lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
 
-fail() {
-    echo "FAIL: $*" >&2
-    [ -n "$x11_dir" ] && x11_show_logs >&2
-    exit 1
-}
-
-[ -x "$program" ] || fail "no program at '$program'"
-x11_stop_on_exit
+require_program "$program"
 
 outer_width=662 outer_height=491  # pixels: 9930 x 7365 twips at 15 twips a pixel
 

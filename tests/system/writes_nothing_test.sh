@@ -34,19 +34,13 @@
 set -u
 program="$1"
 x11_probe_program="$2"
-# shellcheck source=../../scripts/lib/x11.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/x11.sh"
+# shellcheck source=test_lib.sh
+source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
 
-fail() {
-    echo "FAIL: $*" >&2
-    [ -n "$x11_dir" ] && x11_show_logs >&2
-    exit 1
-}
-
-[ -x "$program" ] || fail "no program at '$program'"
-[ -x "$x11_probe_program" ] || fail "no screen_probe at '$x11_probe_program'"
-command -v strace >/dev/null || fail "strace is not installed (package strace)"
-command -v dbus-run-session >/dev/null || fail "dbus-run-session is not installed (package dbus-daemon)"
+require_program "$program"
+require_probe
+require_command strace strace
+require_command dbus-run-session dbus-daemon
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/waves-writes.XXXXXX") || fail "cannot make a folder"
 home="$work/home" trace="$work/trace" bus_address_file="$work/bus-address"
@@ -64,7 +58,6 @@ stop_traced_program() {
     x11_program_pid=""
 }
 
-x11_stop_on_exit
 trap 'stop_traced_program; x11_stop; rm -rf "$work"' EXIT
 
 if ldd "$program" 2>/dev/null | grep -q libasan; then

@@ -12,6 +12,11 @@
 #include "ui/graph_surface_widget.h"
 #include "ui/main_window.h"
 #include "ui/spin_button.h"
+#include "window_driver.h"
+
+using window_driver::Arrow;
+using window_driver::click_arrow;
+using window_driver::open_window;
 
 class AccessibilityTest : public QObject {
     Q_OBJECT
@@ -20,11 +25,7 @@ private slots:
     void initTestCase() {
         install_font_substitutes();
     }
-    void init() {
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
+    void init() { QVERIFY(open_window(window)); }
     void cleanup() { window.reset(); }
 
     void every_control_says_what_it_is_and_changes_data();
@@ -45,10 +46,6 @@ private:
         return QAccessible::queryAccessibleInterface(control(name));
     }
     QString accessible_name(const QString& name) const { return accessible(name)->text(QAccessible::Name); }
-    void click_upper_arrow(const QString& spin) {
-        QWidget* button = control(spin);
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() / 2, button->height() / 4));
-    }
 
     std::unique_ptr<MainWindow> window;
 };
@@ -125,7 +122,7 @@ void AccessibilityTest::value_labels_read_their_value_with_what_it_belongs_to() 
     QCOMPARE(accessible_name("Labela(0)"), QStringLiteral("A amplitude 0"));
     QCOMPARE(accessible_name("value_std_b"), QStringLiteral("W frequency 1"));
     QCOMPARE(accessible_name("labelt"), QStringLiteral("t span 1"));
-    click_upper_arrow("SpinButton3(0)");
+    click_arrow(*window, "SpinButton3(0)", Arrow::upper);
     QCOMPARE(accessible_name("Labela(0)"), QStringLiteral("A amplitude 1"));
     // The caption on screen stays the bare number.
     QCOMPARE(qobject_cast<QLabel*>(control("Labela(0)"))->text(), QStringLiteral("1"));
@@ -153,10 +150,10 @@ void AccessibilityTest::spin_buttons_offer_increase_and_decrease_and_read_their_
 
 void AccessibilityTest::graph_descriptions_follow_the_parameters_and_are_announced() {
     QCOMPARE(accessible("std_grph")->text(QAccessible::Description), QStringLiteral("W = 1 cos(1 x), t = 1 period"));
-    for (int n = 0; n < 5; ++n) click_upper_arrow("SpinButton3(0)");
-    click_upper_arrow("SpinButton4(0)");
-    click_upper_arrow("SpinButton11");
-    click_upper_arrow("SpinButton11");
+    for (int n = 0; n < 5; ++n) click_arrow(*window, "SpinButton3(0)", Arrow::upper);
+    click_arrow(*window, "SpinButton4(0)", Arrow::upper);
+    click_arrow(*window, "SpinButton11", Arrow::upper);
+    click_arrow(*window, "SpinButton11", Arrow::upper);
     QCOMPARE(accessible("Grph(0)")->text(QAccessible::Description), QStringLiteral("A = 5 cos(1 x), t = 3 periods"));
     QCOMPARE(accessible("m_grph(0)")->text(QAccessible::Description),
              QStringLiteral("A' = A × W = 5 cos(1 x) × 1 cos(1 x), t = 3 periods"));
@@ -200,12 +197,12 @@ void AccessibilityTest::arrow_keys_move_the_selection_in_an_option_group() {
 }
 
 void AccessibilityTest::space_and_enter_press_reset() {
-    click_upper_arrow("SpinButton11");
+    click_arrow(*window, "SpinButton11", Arrow::upper);
     auto* reset = qobject_cast<QPushButton*>(control("Command1"));
     reset->setFocus();
     QTest::keyClick(reset, Qt::Key_Space);
     QCOMPARE(window->form().params.t_span, 1.0f);
-    click_upper_arrow("SpinButton11");
+    click_arrow(*window, "SpinButton11", Arrow::upper);
     reset->setFocus();
     QTest::keyClick(reset, Qt::Key_Return);
     QCOMPARE(window->form().params.t_span, 1.0f);

@@ -3,7 +3,6 @@
 // queue them, then delivered. Each press is one step, handled in turn with
 // its redraws: none is lost or merged, and the final state is exactly the
 // one the rules of the arrows give, step by step.
-#include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -16,6 +15,12 @@
 #include "ui/appearance.h"
 #include "ui/main_window.h"
 #include "ui/spin_button.h"
+#include "window_driver.h"
+
+using window_driver::Arrow;
+using window_driver::control;
+using window_driver::label_text;
+using window_driver::open_window;
 
 namespace {
 
@@ -24,7 +29,7 @@ constexpr int kClicks = 10'000;
 // Queues a press and a release of the left button on the upper or lower
 // arrow; the button keeps its own state between them, as for a user.
 void post_click(SpinButton* spin, bool up) {
-    const QPointF at(spin->width() / 2.0, up ? spin->height() / 4.0 : spin->height() * 3 / 4.0);
+    const QPointF at(window_driver::arrow_point(*spin, up ? Arrow::upper : Arrow::lower));
     const QPointF global = spin->mapToGlobal(at);
     QCoreApplication::postEvent(spin, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
                                                       Qt::LeftButton, Qt::NoModifier));
@@ -64,25 +69,18 @@ class EventFloodTest : public QObject {
 
 private slots:
     void initTestCase() { install_font_substitutes(); }
-    void init() {
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
+    void init() { QVERIFY(open_window(window)); }
     void cleanup() { window.reset(); }
 
     void ten_thousand_queued_clicks_on_one_arrow_are_ten_thousand_steps();
     void queued_clicks_on_several_arrows_end_where_the_rules_say();
 
 private:
-    SpinButton* spin(const char* name) { return &window->controls().get<SpinButton>(name); }
-    QString label(const char* name) { return window->controls().get<QLabel>(name).text(); }
-
     std::unique_ptr<MainWindow> window;
 };
 
 void EventFloodTest::ten_thousand_queued_clicks_on_one_arrow_are_ten_thousand_steps() {
-    SpinButton* frequency = spin("SpinButton4(0)");
+    SpinButton* frequency = &control<SpinButton>(*window, "SpinButton4(0)");
     QSignalSpy steps(frequency, &SpinButton::spinUp);
     for (int n = 0; n < kClicks; ++n) post_click(frequency, true);
     QCOMPARE(window->form().params.wave_f[0], 0);  // nothing handled before the events are delivered
@@ -91,8 +89,8 @@ void EventFloodTest::ten_thousand_queued_clicks_on_one_arrow_are_ten_thousand_st
     QCoreApplication::processEvents();
     QCOMPARE(steps.count(), kClicks);  // and not one more (no repeat of a held arrow)
     QCOMPARE(window->form().params.wave_f[0], 10 * kClicks);
-    QCOMPARE(label("Labelb(0)"), QStringLiteral("10000"));
-    QCOMPARE(label("Labela(0)"), QStringLiteral("0"));
+    QCOMPARE(label_text(*window, "Labelb(0)"), QStringLiteral("10000"));
+    QCOMPARE(label_text(*window, "Labela(0)"), QStringLiteral("0"));
 }
 
 void EventFloodTest::queued_clicks_on_several_arrows_end_where_the_rules_say() {
@@ -107,8 +105,9 @@ void EventFloodTest::queued_clicks_on_several_arrows_end_where_the_rules_say() {
     };
     std::vector<std::unique_ptr<QSignalSpy>> steps;
     for (const Stepped& arrow : arrows) {
-        steps.push_back(std::make_unique<QSignalSpy>(spin(arrow.spin_button), &SpinButton::spinUp));
-        steps.push_back(std::make_unique<QSignalSpy>(spin(arrow.spin_button), &SpinButton::spinDown));
+        SpinButton* spin = &control<SpinButton>(*window, arrow.spin_button);
+        steps.push_back(std::make_unique<QSignalSpy>(spin, &SpinButton::spinUp));
+        steps.push_back(std::make_unique<QSignalSpy>(spin, &SpinButton::spinDown));
     }
     const auto steps_taken = [&steps] {
         qsizetype total = 0;
@@ -124,7 +123,7 @@ void EventFloodTest::queued_clicks_on_several_arrows_end_where_the_rules_say() {
         // Mostly up on the amplitudes and frequencies, so that they reach
         // and push against their limits; evenly on the span.
         const bool up = a == 4 ? random() % 2 == 0 : random() % 5 < 3;
-        post_click(spin(arrow.spin_button), up);
+        post_click(&control<SpinButton>(*window, arrow.spin_button), up);
         arrow.click(up);
         ++posted[2 * a + (up ? 0 : 1)];
     }
@@ -139,14 +138,14 @@ void EventFloodTest::queued_clicks_on_several_arrows_end_where_the_rules_say() {
     QCOMPARE(params.std_a, arrows[2].value);
     QCOMPARE(params.std_f, static_cast<float>(arrows[3].value));
     QCOMPARE(params.t_span, static_cast<float>(arrows[4].value));
-    for (std::size_t k = 0; k < 4; ++k) QCOMPARE(label(arrows[k].label), tenths_text(arrows[k].value));
-    QCOMPARE(label("labelt"), QString::number(arrows[4].value));
+    for (std::size_t k = 0; k < 4; ++k) QCOMPARE(label_text(*window, arrows[k].label), tenths_text(arrows[k].value));
+    QCOMPARE(label_text(*window, "labelt"), QString::number(arrows[4].value));
     // The flood did push against the limits: some clicks had to be refused.
     for (const Stepped& arrow : arrows) QVERIFY2(arrow.refused > 0, arrow.spin_button);
     // The rows no arrow was clicked on are untouched.
     QCOMPARE(params.wave_a[0], 0);
     QCOMPARE(params.wave_f[0], 0);
-    QCOMPARE(label("Labela(2)"), QStringLiteral("0"));
+    QCOMPARE(label_text(*window, "Labela(2)"), QStringLiteral("0"));
 }
 
 QTEST_MAIN(EventFloodTest)

@@ -7,7 +7,6 @@
 // redraws, so the value is set one step short through the window's form
 // and the last step is a real click on the arrow, which runs the handler,
 // its label and its redraws as a user's click does.
-#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -20,6 +19,13 @@
 #include "ui/graph_surface_widget.h"
 #include "ui/main_window.h"
 #include "ui/spin_button.h"
+#include "window_driver.h"
+
+using window_driver::Arrow;
+using window_driver::click_arrow;
+using window_driver::control;
+using window_driver::label_text;
+using window_driver::open_window;
 
 namespace {
 
@@ -87,11 +93,7 @@ class ExtremeValuesTest : public QObject {
 
 private slots:
     void initTestCase() { install_font_substitutes(); }
-    void init() {
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
+    void init() { QVERIFY(open_window(window)); }
     void cleanup() { window.reset(); }
 
     void span_far_past_16384_draws_every_period_line_data();
@@ -102,15 +104,6 @@ private slots:
 private:
     // The window's own form: it is only handed out as const.
     waves::Form& form() { return const_cast<waves::Form&>(window->form()); }
-    template <typename Widget = QWidget>
-    Widget* control(const char* name) {
-        return &window->controls().get<Widget>(name);
-    }
-    void click_arrow(const char* spin_button, bool up) {
-        auto* spin = control<SpinButton>(spin_button);
-        QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 2, spin->height() * (up ? 1 : 3) / 4));
-    }
-    QString label(const char* name) { return control<QLabel>(name)->text(); }
     void expect_period_lines(const QString& when);
 
     std::unique_ptr<MainWindow> window;
@@ -118,7 +111,7 @@ private:
 
 void ExtremeValuesTest::expect_period_lines(const QString& when) {
     for (const char* name : kSurfaces) {
-        const QImage picture = control<GraphSurfaceWidget>(name)->picture();
+        const QImage picture = control<GraphSurfaceWidget>(*window, name).picture();
         const std::set<int> expected = expected_columns(window->form().params, picture.width());
         const std::set<int> shown = period_line_columns(picture);
         QVERIFY2(shown == expected, qPrintable(QStringLiteral("%1, %2: period lines in %3, expected in %4")
@@ -137,30 +130,30 @@ void ExtremeValuesTest::span_far_past_16384_draws_every_period_line_data() {
 void ExtremeValuesTest::span_far_past_16384_draws_every_period_line() {
     QFETCH(int, span);
     // W = cos x as at start; A = 3 cos x, so A's graph has a curve too.
-    for (int n = 0; n < 3; ++n) click_arrow("SpinButton3(0)", true);
-    click_arrow("SpinButton4(0)", true);
+    for (int n = 0; n < 3; ++n) click_arrow(*window, "SpinButton3(0)", Arrow::upper);
+    click_arrow(*window, "SpinButton4(0)", Arrow::upper);
 
     form().params.t_span = static_cast<float>(span - 1);
-    click_arrow("SpinButton11", true);
+    click_arrow(*window, "SpinButton11", Arrow::upper);
     QCOMPARE(window->form().params.t_span, static_cast<float>(span));
-    QCOMPARE(label("labelt"), QString::number(span));
+    QCOMPARE(label_text(*window, "labelt"), QString::number(span));
     if (span < 1000) {
         // The check itself tells lines apart: fewer lines than columns.
-        const int width = control<GraphSurfaceWidget>("Grph(0)")->picture().width();
+        const int width = control<GraphSurfaceWidget>(*window, "Grph(0)").picture().width();
         QVERIFY(expected_columns(window->form().params, width).size() == static_cast<std::size_t>(span - 1));
     }
     expect_period_lines(QStringLiteral("t=%1").arg(span));
-    QVERIFY2(red_off_axis(control<GraphSurfaceWidget>("std_grph")->picture()) > 0, "W's curve is not drawn");
-    QVERIFY2(red_off_axis(control<GraphSurfaceWidget>("Grph(0)")->picture()) > 0, "A's curve is not drawn");
+    QVERIFY2(red_off_axis(control<GraphSurfaceWidget>(*window, "std_grph").picture()) > 0, "W's curve is not drawn");
+    QVERIFY2(red_off_axis(control<GraphSurfaceWidget>(*window, "Grph(0)").picture()) > 0, "A's curve is not drawn");
 
-    click_arrow("SpinButton11", false);
-    QCOMPARE(label("labelt"), QString::number(span - 1));
+    click_arrow(*window, "SpinButton11", Arrow::lower);
+    QCOMPARE(label_text(*window, "labelt"), QString::number(span - 1));
     expect_period_lines(QStringLiteral("t=%1").arg(span - 1));
 
-    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-    QCOMPARE(label("labelt"), QStringLiteral("1"));
+    QTest::mouseClick(&control<QPushButton>(*window, "Command1"), Qt::LeftButton);
+    QCOMPARE(label_text(*window, "labelt"), QStringLiteral("1"));
     expect_period_lines(QStringLiteral("after RESET"));
-    QVERIFY(period_line_columns(control<GraphSurfaceWidget>("Gr")->picture()).empty());
+    QVERIFY(period_line_columns(control<GraphSurfaceWidget>(*window, "Gr").picture()).empty());
 }
 
 void ExtremeValuesTest::component_frequency_of_a_million_tenths_and_more_data() {
@@ -177,20 +170,20 @@ void ExtremeValuesTest::component_frequency_of_a_million_tenths_and_more() {
     QFETCH(qint64, tenths);
     QFETCH(QString, text);
     // A = 5 (five clicks of 1.0), then the frequency one step of 1.0 short.
-    for (int n = 0; n < 5; ++n) click_arrow("SpinButton3(0)", true);
+    for (int n = 0; n < 5; ++n) click_arrow(*window, "SpinButton3(0)", Arrow::upper);
     form().params.wave_f[0] = tenths - 10;
-    click_arrow("SpinButton4(0)", true);
+    click_arrow(*window, "SpinButton4(0)", Arrow::upper);
     QCOMPARE(window->form().params.wave_f[0], tenths);
-    QCOMPARE(label("Labelb(0)"), text);
-    QCOMPARE(label("Labela(0)"), QStringLiteral("5"));
+    QCOMPARE(label_text(*window, "Labelb(0)"), text);
+    QCOMPARE(label_text(*window, "Labela(0)"), QStringLiteral("5"));
 
     // Sampled 400 times across the graph, the curve is aliased, as any
     // sampling must be, but it is drawn: A and A' show red away from the
     // axis, and E (blue) follows A.
-    const QImage a = control<GraphSurfaceWidget>("Grph(0)")->picture();
+    const QImage a = control<GraphSurfaceWidget>(*window, "Grph(0)").picture();
     QVERIFY2(red_off_axis(a) > 0, "A's curve is not drawn");
-    QVERIFY2(red_off_axis(control<GraphSurfaceWidget>("m_grph(0)")->picture()) > 0, "A' is not drawn");
-    const QImage e = control<GraphSurfaceWidget>("Gr")->picture();
+    QVERIFY2(red_off_axis(control<GraphSurfaceWidget>(*window, "m_grph(0)").picture()) > 0, "A' is not drawn");
+    const QImage e = control<GraphSurfaceWidget>(*window, "Gr").picture();
     int blue = 0;
     for (int y = 0; y < e.height(); ++y) {
         if (y == e.height() / 2) continue;
@@ -199,9 +192,9 @@ void ExtremeValuesTest::component_frequency_of_a_million_tenths_and_more() {
     QVERIFY2(blue > 0, "E is not drawn");
 
     // Down again by one step: exact too.
-    click_arrow("SpinButton4(0)", false);
+    click_arrow(*window, "SpinButton4(0)", Arrow::lower);
     QCOMPARE(window->form().params.wave_f[0], tenths - 10);
-    QCOMPARE(label("Labelb(0)"), QString::number(static_cast<double>(tenths - 10) / 10.0, 'g', 15));
+    QCOMPARE(label_text(*window, "Labelb(0)"), QString::number(static_cast<double>(tenths - 10) / 10.0, 'g', 15));
 }
 
 QTEST_MAIN(ExtremeValuesTest)
