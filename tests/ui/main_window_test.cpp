@@ -10,6 +10,7 @@
 #include "ui/graph_surface_widget.h"
 #include "ui/main_window.h"
 #include "ui/spin_button.h"
+#include "window_driver.h"
 
 namespace {
 
@@ -124,6 +125,7 @@ private slots:
     void upper_and_lower_half_of_a_spin_button_step_up_and_down();
     void option_buttons_run_their_handlers_when_selected();
     void reset_and_span_arrows_reach_the_handlers();
+    void clicks_redraw_the_pictures_as_the_handlers_say();
     void h_ratio_is_measured_from_the_real_graphs();
     void focus_follows_the_tab_indices();
 
@@ -277,6 +279,46 @@ void MainWindowTest::reset_and_span_arrows_reach_the_handlers() {
     QTest::mouseClick(control<QPushButton>(*window, "Command1"), Qt::LeftButton);
     QCOMPARE(control<QLabel>(*window, "labelt")->text(), QStringLiteral("1"));
     QCOMPARE(window->form().params.t_span, 1.0f);
+}
+
+void MainWindowTest::clicks_redraw_the_pictures_as_the_handlers_say() {
+    // Five clicks on A's amplitude, one on its frequency, two on the span:
+    // A = 5 cos x over three periods.
+    const auto click_upper = [&](const char* name, int times) {
+        for (int n = 0; n < times; ++n) window_driver::click_arrow(*window, name, window_driver::Arrow::upper);
+    };
+    click_upper("SpinButton3(0)", 5);
+    click_upper("SpinButton4(0)", 1);
+    click_upper("SpinButton11", 2);
+
+    // Grph(0) draws 239 x 63 pixels inside its border: x from 0 to 18.84954
+    // across, y from 10 (row 0) to -10 (row 62); column floor(x / 18.84954 x
+    // 239), row floor((10 - y) / 20 x 63).
+    const QImage a = control<GraphSurfaceWidget>(*window, "Grph(0)")->picture();
+    QCOMPARE(a.size(), QSize(239, 63));
+    const QRgb red = qRgb(255, 0, 0);
+    const QRgb green = qRgb(0, 255, 0);
+    const QRgb white = qRgb(255, 255, 255);
+    QCOMPARE(a.pixel(0, 15), red);  // x = 0: A = 5
+    bool trough = false;            // x = pi, column 39: A = -5, row 47
+    for (int row = 46; row <= 48; ++row) trough = trough || a.pixel(39, row) == red;
+    QVERIFY(trough);
+    QCOMPARE(a.pixel(10, 31), green);  // the axis, where the curve is far above it
+    // Dotted period lines at x = 6.28318 and 12.56636: columns 79 and 159,
+    // one pixel lit in three from the top.
+    for (const int column : {79, 159}) {
+        QCOMPARE(a.pixel(column, 0), green);
+        QCOMPARE(a.pixel(column, 1), white);
+        QCOMPARE(a.pixel(column, 2), white);
+        QCOMPARE(a.pixel(column, 3), green);
+    }
+    QCOMPARE(a.pixel(80, 0), white);
+    // The sum E is A alone: blue at 5 on the taller frame (row 43 of 119).
+    const QImage e = control<GraphSurfaceWidget>(*window, "Gr")->picture();
+    QCOMPARE(e.pixel(0, 43), qRgb(0, 0, 255));
+    // W, redrawn for the new span, is still cos x: red at 1 (row 28) at x = 0.
+    const QImage w = control<GraphSurfaceWidget>(*window, "std_grph")->picture();
+    QCOMPARE(w.pixel(0, 28), red);
 }
 
 void MainWindowTest::h_ratio_is_measured_from_the_real_graphs() {
