@@ -51,7 +51,7 @@ void BenchWindow::click_reset() { window_.controls().get<QPushButton>("Command1"
 void BenchWindow::paint() { QCoreApplication::processEvents(); }
 
 // The window's own form object is not const; it is only handed out as one.
-waves::Form& BenchWindow::form() { return const_cast<waves::Form&>(window_.form()); }
+waves::Form& BenchWindow::form() { return window_.form(); }
 
 BenchWindow& classroom_window() {
     // Never destroyed: it must not outlive the application object in a

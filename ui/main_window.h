@@ -28,6 +28,9 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
 
     const waves::Form& form() const { return form_; }
+    // The state the handlers work on. Only tests and the benchmark write to
+    // it directly, to reach a far span or frequency without 100,000 clicks.
+    waves::Form& form() { return form_; }
     const ControlTree& controls() const { return controls_; }
 
 private:

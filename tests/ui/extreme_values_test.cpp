@@ -103,7 +103,7 @@ private slots:
 
 private:
     // The window's own form: it is only handed out as const.
-    waves::Form& form() { return const_cast<waves::Form&>(window->form()); }
+    waves::Form& form() { return window->form(); }
     void expect_period_lines(const QString& when);
 
     std::unique_ptr<MainWindow> window;
