@@ -108,8 +108,6 @@ bool GraphSurfaceWidget::is_own_part(const QObject* child) const {
 
 void GraphSurfaceWidget::clear() {
     record_.clear();
-    vertical_line_xs_.clear();
-    vertical_run_open_ = false;
     cleared_state_ = state_;
     // Pending lines would be erased at once: rendering the empty record drops
     // them undrawn.
@@ -143,20 +141,6 @@ inline void GraphSurfaceWidget::request_paint() {
     picture_view_->update();
 }
 
-inline void GraphSurfaceWidget::record_vertical_line(float x, float ya, float yb) {
-    if (vertical_run_open_) {
-        RecordedOperation& run = record_.back();
-        if (same_bits(run.args[0], ya) && same_bits(run.args[1], yb)) {
-            ++run.line_count;
-            vertical_line_xs_.push_back(x);
-            return;
-        }
-    }
-    record_.push_back({Operation::vertical_lines, {}, {}, {ya, yb, 0.0f, 0.0f}, 1});
-    vertical_line_xs_.push_back(x);
-    vertical_run_open_ = true;
-}
-
 inline bool GraphSurfaceWidget::extend_column_run(float x, float ya, float yb, DrawingState& state) const {
     ColumnRun& run = column_run_;
     if (!run.active || !same_bits(ya, run.ya) || !same_bits(yb, run.yb)) return false;
@@ -173,15 +157,9 @@ inline bool GraphSurfaceWidget::extend_column_run(float x, float ya, float yb, D
 }
 
 void GraphSurfaceWidget::line(float xa, float ya, float xb, float yb) {
-    if (same_bits(xa, xb)) {
-        // A period line of a grid: one of a run, recorded and drawn compactly.
-        record_vertical_line(xa, ya, yb);
-        if (!extend_column_run(xa, ya, yb, state_)) apply_vertical_line(xa, ya, yb, state_);
-    } else {
-        const RecordedOperation operation{Operation::line, {}, {}, {xa, ya, xb, yb}};
-        record(operation);
-        apply(operation, state_);
-    }
+    const RecordedOperation operation{Operation::line, {}, {}, {xa, ya, xb, yb}};
+    record(operation);
+    apply(operation, state_);
     request_paint();
 }
 
@@ -275,7 +253,6 @@ void GraphSurfaceWidget::paint_picture(QWidget& view) const {
 
 void GraphSurfaceWidget::record(const RecordedOperation& operation) {
     record_.push_back(operation);
-    vertical_run_open_ = false;
 }
 
 // ---- drawing -------------------------------------------------------------------
@@ -296,6 +273,11 @@ void GraphSurfaceWidget::apply(const RecordedOperation& operation, DrawingState&
         state.pen_style = operation.style;
         return;
     case Operation::line:
+        if (same_bits(args[0], args[2])) {
+            // A vertical line, as a grid's: drawn as part of a column run.
+            apply_vertical_line(args[0], args[1], args[3], state);
+            return;
+        }
         // A line starts a new polyline that later line_to calls continue.
         flush_pending();
         apply_segment(to_device(state.scale, args[0], args[1]), to_device(state.scale, args[2], args[3]),
@@ -317,10 +299,6 @@ void GraphSurfaceWidget::apply(const RecordedOperation& operation, DrawingState&
         apply_point(to_device(state.scale, args[0], args[1]), state);
         state.current_x = args[0];
         state.current_y = args[1];
-        return;
-    case Operation::vertical_lines:
-        // Replayed line by line by render_picture, which holds the x values.
-        assert(false && "vertical_lines is replayed by render_picture");
         return;
     case Operation::evenly_spaced_lines:
         apply_evenly_spaced_lines(operation, state);
@@ -626,16 +604,7 @@ void GraphSurfaceWidget::render_picture(QSize device_size, qreal ratio) const {
         picture_.fill(background_);
     }
     DrawingState replayed = cleared_state_;
-    std::size_t next_x = 0;
-    for (const RecordedOperation& operation : record_) {
-        if (operation.operation != Operation::vertical_lines) {
-            apply(operation, replayed);
-            continue;
-        }
-        for (std::int64_t i = 0; i < operation.line_count; ++i) {
-            apply_vertical_line(vertical_line_xs_[next_x++], operation.args[0], operation.args[1], replayed);
-        }
-    }
+    for (const RecordedOperation& operation : record_) apply(operation, replayed);
 }
 
 // ---- mapping and pens ----------------------------------------------------------

@@ -31,10 +31,9 @@
 // Keeping the picture across a new size or ratio. Besides the image the
 // surface keeps the state it had at the last clear (scale, pen, current
 // point) and a compact record of every later operation, with its arguments
-// exactly as received (about 28 bytes each, some 410 for a plotted curve;
-// a run of vertical lines with the same two ends, the period lines of a
-// grid, is one entry plus 4 bytes per line for its x; the record's storage
-// is reused after each clear). When the drawing area's size or the device
+// exactly as received (40 bytes each, some 410 for a plotted curve; the
+// grid's period lines, however many, are one entry; the record's storage is
+// reused after each clear). When the drawing area's size or the device
 // pixel ratio no longer matches the image (the widget was resized, or its
 // window moved to a screen with another ratio), the image is made afresh at
 // the new resolution and the record is replayed onto it, so the picture is
@@ -191,9 +190,6 @@ private:
         line,
         line_to,
         point,
-        // line_count lines from (x, args[0]) to (x, args[1]), one for each x
-        // in the record's vertical_line_xs_, in order.
-        vertical_lines,
         // line_count lines from (x_k, args[0]) to (x_k, args[1]), where
         // x_k = float(spacing x k), k = 1 .. line_count.
         evenly_spaced_lines,
@@ -205,7 +201,7 @@ private:
         waves::Rgb colour{};                             // set_pen_colour
         waves::PenStyle style = waves::PenStyle::solid;  // set_pen_style
         std::array<float, 4> args{};                     // coordinates, in argument order
-        std::int64_t line_count = 0;                     // vertical_lines, evenly_spaced_lines
+        std::int64_t line_count = 0;                     // evenly_spaced_lines
         double spacing = 0.0;                            // evenly_spaced_lines
     };
 
@@ -241,10 +237,8 @@ private:
         int last_column = 0;
     };
 
-    // Records an operation that is not a vertical line.
+    // Adds the operation to the record.
     void record(const RecordedOperation& operation);
-    // Records a vertical line from (x, ya) to (x, yb), as part of a run.
-    void record_vertical_line(float x, float ya, float yb);
     // The child that shows the picture (see "Painting").
     class PictureView;
     // Schedules a paint of the new drawing, once until the next paint.
@@ -333,10 +327,6 @@ private:
     DrawingState state_;
     DrawingState cleared_state_;
     std::vector<RecordedOperation> record_;
-    std::vector<float> vertical_line_xs_;
-    // True while the record's last entry is a run of vertical lines that
-    // the next vertical line with the same ends may extend.
-    bool vertical_run_open_ = false;
     PictureView* picture_view_ = nullptr;  // owned by Qt, as a child
     // True from a request to the picture view's next paint.
     mutable bool paint_requested_ = false;
