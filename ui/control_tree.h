@@ -14,7 +14,7 @@
 #include <cassert>
 #include <string_view>
 
-#include "ui/layout_table.h"
+#include "layout/layout_table.h"
 
 class ControlTree {
 public:

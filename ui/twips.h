@@ -8,7 +8,7 @@
 #include <QPoint>
 #include <QRect>
 
-constexpr int kTwipsPerPixel = 15;
+#include "layout/layout_table.h"
 
 // REQUIRES: twips >= 0.
 constexpr int twips_to_pixels(int twips) { return (2 * twips + kTwipsPerPixel) / (2 * kTwipsPerPixel); }

@@ -62,7 +62,7 @@
 #include "run_settings.h"
 #include "ui/appearance.h"
 #include "ui/graph_surface_widget.h"
-#include "ui/layout_table.h"
+#include "layout/layout_table.h"
 #include "ui/main_window.h"
 #include "ui/option_button.h"
 #include "ui/spin_button.h"

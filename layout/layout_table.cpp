@@ -1,4 +1,4 @@
-#include "ui/layout_table.h"
+#include "layout/layout_table.h"
 
 #include <array>
 
@@ -97,20 +97,37 @@ struct ComponentBand {
     int cos_width;
     int sin_width;
     int sin_height;
-    // Tab indices
-    int tab_band, tab_grph, tab_panel, tab_labelb, tab_labela, tab_option_frame, tab_cos, tab_sin;
-    int tab_left_letter, tab_m_grph, tab_a_label, tab_f_label, tab_right_letter, tab_spin_a, tab_spin_f;
+    struct TabIndices {
+        int band, grph, panel, labelb, labela, option_frame, cos, sin;
+        int left_letter, m_grph, a_label, f_label, right_letter, spin_a, spin_f;
+    } tab;
 };
 
 constexpr std::array<ComponentBand, 4> kComponentBands = {{
-    {"Frame5", 1080, C::grey, "Frame_a", "Label7", "Label8", "Label2", "A", 852, 615, 612, 195,
-     0, 9, 10, 11, 12, 25, 26, 27, 48, 53, 54, 55, 75, 84, 85},
-    {"Frame6", 2040, C::platform_default, "Frame1", "Label9", "Label12", "Label3", "B", 852, 615, 615, 195,
-     1, 8, 13, 14, 15, 28, 30, 29, 49, 56, 59, 62, 76, 86, 87},
-    {"Frame7", 3000, C::platform_default, "Frame2", "Label10", "Label13", "Label4", "C", 855, 612, 612, 252,
-     2, 7, 16, 17, 18, 31, 33, 32, 50, 57, 60, 63, 77, 88, 89},
-    {"Frame8", 3960, C::platform_default, "Frame3", "Label11", "Label14", "Label5", "D", 852, 612, 612, 252,
-     3, 6, 19, 20, 21, 34, 36, 35, 51, 58, 61, 64, 78, 90, 91},
+    {.band_frame = "Frame5", .top = 1080, .background = C::grey, .panel_frame = "Frame_a", .a_label = "Label7",
+     .f_label = "Label8", .letters = "Label2", .letter = "A", .option_frame_size = 852, .cos_width = 615,
+     .sin_width = 612, .sin_height = 195,
+     .tab = {.band = 0, .grph = 9, .panel = 10, .labelb = 11, .labela = 12, .option_frame = 25, .cos = 26,
+             .sin = 27, .left_letter = 48, .m_grph = 53, .a_label = 54, .f_label = 55, .right_letter = 75,
+             .spin_a = 84, .spin_f = 85}},
+    {.band_frame = "Frame6", .top = 2040, .background = C::platform_default, .panel_frame = "Frame1",
+     .a_label = "Label9", .f_label = "Label12", .letters = "Label3", .letter = "B", .option_frame_size = 852,
+     .cos_width = 615, .sin_width = 615, .sin_height = 195,
+     .tab = {.band = 1, .grph = 8, .panel = 13, .labelb = 14, .labela = 15, .option_frame = 28, .cos = 30,
+             .sin = 29, .left_letter = 49, .m_grph = 56, .a_label = 59, .f_label = 62, .right_letter = 76,
+             .spin_a = 86, .spin_f = 87}},
+    {.band_frame = "Frame7", .top = 3000, .background = C::platform_default, .panel_frame = "Frame2",
+     .a_label = "Label10", .f_label = "Label13", .letters = "Label4", .letter = "C", .option_frame_size = 855,
+     .cos_width = 612, .sin_width = 612, .sin_height = 252,
+     .tab = {.band = 2, .grph = 7, .panel = 16, .labelb = 17, .labela = 18, .option_frame = 31, .cos = 33,
+             .sin = 32, .left_letter = 50, .m_grph = 57, .a_label = 60, .f_label = 63, .right_letter = 77,
+             .spin_a = 88, .spin_f = 89}},
+    {.band_frame = "Frame8", .top = 3960, .background = C::platform_default, .panel_frame = "Frame3",
+     .a_label = "Label11", .f_label = "Label14", .letters = "Label5", .letter = "D", .option_frame_size = 852,
+     .cos_width = 612, .sin_width = 612, .sin_height = 252,
+     .tab = {.band = 3, .grph = 6, .panel = 19, .labelb = 20, .labela = 21, .option_frame = 34, .cos = 36,
+             .sin = 35, .left_letter = 51, .m_grph = 58, .a_label = 61, .f_label = 64, .right_letter = 78,
+             .spin_a = 90, .spin_f = 91}},
 }};
 
 void add_component_band(std::vector<ControlSpec>& layout, int i) {
@@ -121,25 +138,25 @@ void add_component_band(std::vector<ControlSpec>& layout, int i) {
     const std::string option_frame = "Frame10" + index;
     const std::string letters = b.letters;
 
-    layout.push_back(surface("m_grph" + index, band, 5880, 120, 975, C::white, b.tab_m_grph));
-    layout.push_back(frame(panel, band, 3840, 0, 2055, 1095, C::grey, b.tab_panel));
-    layout.push_back(surface("Grph" + index, band, 240, 120, 975, C::white, b.tab_grph));
-    layout.push_back(letter_label(letters + "(1)", band, 9480, 480, std::string(b.letter) + "'", b.tab_right_letter));
-    layout.push_back(letter_label(letters + "(0)", band, 0, 480, b.letter, b.tab_left_letter));
+    layout.push_back(surface("m_grph" + index, band, 5880, 120, 975, C::white, b.tab.m_grph));
+    layout.push_back(frame(panel, band, 3840, 0, 2055, 1095, C::grey, b.tab.panel));
+    layout.push_back(surface("Grph" + index, band, 240, 120, 975, C::white, b.tab.grph));
+    layout.push_back(letter_label(letters + "(1)", band, 9480, 480, std::string(b.letter) + "'", b.tab.right_letter));
+    layout.push_back(letter_label(letters + "(0)", band, 0, 480, b.letter, b.tab.left_letter));
 
     layout.push_back(frame(option_frame, panel, 1080, 120, b.option_frame_size, b.option_frame_size,
-                           C::light_yellow, b.tab_option_frame));
-    layout.push_back(spin("SpinButton4" + index, panel, 720, 600, b.tab_spin_f));
-    layout.push_back(spin("SpinButton3" + index, panel, 720, 120, b.tab_spin_a));
-    layout.push_back(caption_label(b.f_label, panel, 120, 600, 255, "f=", C::platform_default, b.tab_f_label));
-    layout.push_back(caption_label(b.a_label, panel, 120, 240, 255, "a=", C::platform_default, b.tab_a_label));
-    layout.push_back(value_label("Labela" + index, panel, 240, C::grey, b.tab_labela));
-    layout.push_back(value_label("Labelb" + index, panel, 600, C::grey, b.tab_labelb));
+                           C::light_yellow, b.tab.option_frame));
+    layout.push_back(spin("SpinButton4" + index, panel, 720, 600, b.tab.spin_f));
+    layout.push_back(spin("SpinButton3" + index, panel, 720, 120, b.tab.spin_a));
+    layout.push_back(caption_label(b.f_label, panel, 120, 600, 255, "f=", C::platform_default, b.tab.f_label));
+    layout.push_back(caption_label(b.a_label, panel, 120, 240, 255, "a=", C::platform_default, b.tab.a_label));
+    layout.push_back(value_label("Labela" + index, panel, 240, C::grey, b.tab.labela));
+    layout.push_back(value_label("Labelb" + index, panel, 600, C::grey, b.tab.labelb));
 
     const ControlSpec cos = option("switch_c" + index, option_frame, 240, b.cos_width, 195, "cos", C::light_yellow,
-                                   FontCode::F4, true, b.tab_cos);
+                                   FontCode::F4, true, b.tab.cos);
     const ControlSpec sin = option("switch_s" + index, option_frame, 480, b.sin_width, b.sin_height, "sin",
-                                   C::light_yellow, FontCode::F4, false, b.tab_sin);
+                                   C::light_yellow, FontCode::F4, false, b.tab.sin);
     // In band A "sin" is listed above "cos"; the two do not overlap.
     if (i == 0) {
         layout.push_back(sin);
@@ -188,7 +205,7 @@ std::vector<ControlSpec> build_layout() {
     layout.push_back(frame("Frame9", "Form1", 0, 4920, 9735, 1935, C::platform_default, 4));
     for (int i = 3; i >= 0; --i) {
         const ComponentBand& b = kComponentBands[static_cast<std::size_t>(i)];
-        layout.push_back(frame(b.band_frame, "Form1", 0, b.top, 9735, 1095, b.background, b.tab_band));
+        layout.push_back(frame(b.band_frame, "Form1", 0, b.top, 9735, 1095, b.background, b.tab.band));
     }
     add_reference_band(layout);
     for (int i = 0; i < 4; ++i) add_component_band(layout, i);

@@ -2,6 +2,9 @@
 // container, position and size in twips (relative to its container), caption,
 // colours, font, alignment, start selection and Tab index.
 //
+// Plain data with no toolkit in it: the Qt window and the web page are both
+// built from this one table, and neither keeps a copy of any of it.
+//
 // Within a container, controls are listed in stacking order: a control
 // listed earlier lies above one listed later where they overlap (so each
 // lower band lies above the band over it, and labels lie below the other
@@ -48,3 +51,6 @@ const std::vector<ControlSpec>& window_layout();
 inline constexpr std::string_view kWindowCaption = "波の合成と積";
 inline constexpr int kClientWidthTwips = 9840;
 inline constexpr int kClientHeightTwips = 6900;
+
+// Twips per pixel at 96 dots per inch (1440 twips are one inch).
+inline constexpr int kTwipsPerPixel = 15;
