@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 namespace waves {
 namespace {
 
@@ -39,6 +41,37 @@ TEST(NumberText, LargeWholeNumbersKeepEveryDigit) {
     EXPECT_EQ(number_text(123456789012345.0), "123456789012345");
     EXPECT_EQ(number_text(16385.0f), "16385");
     EXPECT_EQ(number_text(1.0f), "1");
+}
+
+}  // namespace
+}  // namespace waves
+
+namespace waves {
+namespace {
+
+// The WebAssembly build writes label numbers with "%.*g" because its library
+// has no floating-point to_chars; the labels must read the same there.
+// Every value a label can show: amplitudes and frequencies in tenths (the
+// frequency without bound), the reference frequency divided in single
+// precision, and spans up to and past where single precision stops
+// counting whole numbers.
+TEST(NumberText, PrintfPathWritesTheSameTextAsToChars) {
+    using namespace number_text_paths;
+    const auto same = [](double value, float single) {
+        EXPECT_EQ(printf_general(value, 15), to_chars_general(value, 15)) << value;
+        EXPECT_EQ(printf_general(static_cast<double>(single), 7), to_chars_general(single, 7)) << single;
+    };
+    for (std::int64_t tenths = 0; tenths <= 300000; ++tenths) {
+        same(static_cast<double>(tenths) / 10.0, static_cast<float>(tenths) / 10.0f);
+    }
+    for (std::int64_t tenths = 300000; tenths < (std::int64_t{1} << 62); tenths = tenths * 3 + 7) {
+        same(static_cast<double>(tenths) / 10.0, static_cast<float>(tenths) / 10.0f);
+    }
+    for (std::int64_t whole = 16777000; whole <= 16777300; ++whole) {
+        const auto span = static_cast<float>(whole);
+        same(static_cast<double>(span), span);
+    }
+    for (float span = 1.0f; span < 3.0e38f; span *= 1.7f) same(static_cast<double>(span), span);
 }
 
 }  // namespace
