@@ -31,10 +31,12 @@ void set_start_values(Form& form) {
     p.step_f = 10;
 }
 
+}  // namespace
+
 // Centred from the outer size the window really got and the screen size,
 // in single precision. On a screen smaller than the window the position is
 // negative; the window decides how to keep its title bar reachable.
-void size_and_centre(WindowPlacement& window) {
+void size_and_centre_window(WindowPlacement& window) {
     window.set_outer_size(kOuterWidthTwips, kOuterHeightTwips);
     const TwipSize outer = window.outer_size();
     const TwipSize screen = window.screen_size();
@@ -43,15 +45,13 @@ void size_and_centre(WindowPlacement& window) {
     window.move_to(left, top);
 }
 
-}  // namespace
-
 void Form_Load(Form& form) {
     set_start_values(form);
     Parameters& p = form.params;
     const GraphSurfaces& g = form.surfaces;
 
     form.labels.labelt->set_text(number_text(p.t_span));
-    size_and_centre(*form.window);
+    size_and_centre_window(*form.window);
 
     wave_frame(*g.std_grph, p);
     get_std(p, g);

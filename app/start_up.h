@@ -20,4 +20,11 @@ inline constexpr float kOuterHeightTwips = 7365.0f;
 
 void Form_Load(Form& form);
 
+// What start-up does to place the window: its outer size, then its top-left
+// corner at half the difference between the screen and the window, in
+// single precision (negative on a screen smaller than the window). A front
+// end whose screen can change size while it runs (a browser's viewport)
+// runs it again then.
+void size_and_centre_window(WindowPlacement& window);
+
 }  // namespace waves

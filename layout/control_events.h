@@ -1,0 +1,23 @@
+// Which event of which control runs which handler: the event binding of the
+// window as data, read by both front ends.
+//
+// Arrow pairs report spin_up and spin_down; option buttons report click when
+// the user makes them the selected one; the RESET button reports click.
+// No other event of any control is handled.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/form.h"
+
+enum class ControlEvent { spin_up, spin_down, click };
+
+struct ControlHandler {
+    std::string control;  // the layout name: "SpinButton3(1)"
+    ControlEvent event = ControlEvent::click;
+    void (*handler)(waves::Form& form, int index) = nullptr;
+    int index = 0;  // the control array index the handler receives
+};
+
+const std::vector<ControlHandler>& control_handlers();

@@ -1,0 +1,82 @@
+#include "layout/form_parts.h"
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+template <typename Part>
+using Slots = std::vector<std::pair<std::string, Part**>>;
+
+std::string indexed(const char* array, int index) { return std::string(array) + "(" + std::to_string(index) + ")"; }
+
+Slots<waves::GraphSurface> surface_slots(waves::Form& form) {
+    waves::GraphSurfaces& s = form.surfaces;
+    Slots<waves::GraphSurface> slots = {{"std_grph", &s.std_grph}, {"Gr", &s.Gr}, {"m_gr", &s.m_gr}};
+    for (int i = 0; i < waves::kComponentCount; ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        slots.emplace_back(indexed("Grph", i), &s.Grph[slot]);
+        slots.emplace_back(indexed("m_grph", i), &s.m_grph[slot]);
+    }
+    return slots;
+}
+
+Slots<waves::TextLabel> label_slots(waves::Form& form) {
+    waves::FormLabels& l = form.labels;
+    Slots<waves::TextLabel> slots = {
+        {"labelt", &l.labelt}, {"value_std_a", &l.value_std_a}, {"value_std_b", &l.value_std_b}};
+    for (int i = 0; i < waves::kComponentCount; ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        slots.emplace_back(indexed("Labela", i), &l.Labela[slot]);
+        slots.emplace_back(indexed("Labelb", i), &l.Labelb[slot]);
+    }
+    return slots;
+}
+
+Slots<waves::OptionSelection> option_slots(waves::Form& form) {
+    Slots<waves::OptionSelection> slots;
+    for (int i = 0; i < waves::kComponentCount; ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        slots.emplace_back(indexed("switch_c", i), &form.options.switch_c[slot]);
+        slots.emplace_back(indexed("switch_s", i), &form.options.switch_s[slot]);
+    }
+    return slots;
+}
+
+template <typename Part>
+Part** find(const Slots<Part>& slots, std::string_view name) {
+    for (const auto& [slot_name, slot] : slots) {
+        if (slot_name == name) return slot;
+    }
+    return nullptr;
+}
+
+template <typename Part>
+void add_missing(const Slots<Part>& slots, std::string& missing) {
+    for (const auto& [name, slot] : slots) {
+        if (*slot != nullptr) continue;
+        if (!missing.empty()) missing += ", ";
+        missing += name;
+    }
+}
+
+}  // namespace
+
+waves::GraphSurface** surface_slot(waves::Form& form, std::string_view name) {
+    return find(surface_slots(form), name);
+}
+
+waves::TextLabel** label_slot(waves::Form& form, std::string_view name) { return find(label_slots(form), name); }
+
+waves::OptionSelection** option_slot(waves::Form& form, std::string_view name) {
+    return find(option_slots(form), name);
+}
+
+std::string missing_parts(waves::Form& form) {
+    std::string missing;
+    add_missing(surface_slots(form), missing);
+    add_missing(label_slots(form), missing);
+    add_missing(option_slots(form), missing);
+    if (form.window == nullptr) missing += missing.empty() ? "Form1" : ", Form1";
+    return missing;
+}

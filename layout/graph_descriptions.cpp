@@ -1,0 +1,16 @@
+#include "layout/graph_descriptions.h"
+
+#include "graphs/graph_description.h"
+
+std::vector<std::pair<std::string, std::string>> graph_descriptions(const waves::Parameters& params) {
+    std::vector<std::pair<std::string, std::string>> descriptions;
+    descriptions.emplace_back("std_grph", waves::describe_reference_graph(params));
+    for (int i = 0; i < waves::kComponentCount; ++i) {
+        const std::string index = "(" + std::to_string(i) + ")";
+        descriptions.emplace_back("Grph" + index, waves::describe_component_graph(params, i));
+        descriptions.emplace_back("m_grph" + index, waves::describe_product_graph(params, i));
+    }
+    descriptions.emplace_back("Gr", waves::describe_sum_graph(params));
+    descriptions.emplace_back("m_gr", waves::describe_sum_of_products_graph(params));
+    return descriptions;
+}
