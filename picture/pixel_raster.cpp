@@ -1,0 +1,72 @@
+#include "picture/pixel_raster.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace picture {
+namespace {
+
+// One pixel in three is lit along a dotted line.
+constexpr int kDotPeriod = 3;
+
+}  // namespace
+
+void PixelRaster::reset(int width, int height, waves::Rgb background) {
+    width_ = std::max(width, 0);
+    height_ = std::max(height, 0);
+    pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), packed(background));
+}
+
+void PixelRaster::set_pixel(Pixel at, waves::Rgb colour) {
+    if (at.column < 0 || at.column >= width_ || at.row < 0 || at.row >= height_) return;
+    pixels_[static_cast<std::size_t>(at.row) * static_cast<std::size_t>(width_) +
+            static_cast<std::size_t>(at.column)] = packed(colour);
+}
+
+void PixelRaster::draw_line(Pixel from, Pixel to, waves::Rgb colour, waves::PenStyle style) {
+    const std::uint32_t value = packed(colour);
+    const int stride = style == waves::PenStyle::dotted ? kDotPeriod : 1;
+    const int dx = std::abs(to.column - from.column);
+    const int dy = -std::abs(to.row - from.row);
+    const int step_x = from.column < to.column ? 1 : -1;
+    const int step_y = from.row < to.row ? 1 : -1;
+    int error = dx + dy;
+    Pixel at = from;
+    for (int n = 0;; ++n) {
+        if (n % stride == 0 && at.column >= 0 && at.column < width_ && at.row >= 0 && at.row < height_) {
+            pixels_[static_cast<std::size_t>(at.row) * static_cast<std::size_t>(width_) +
+                    static_cast<std::size_t>(at.column)] = value;
+        }
+        if (at == to) return;
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            at.column += step_x;
+        }
+        if (twice <= dx) {
+            error += dx;
+            at.row += step_y;
+        }
+    }
+}
+
+void PixelRaster::draw_column(int column, int from_row, int to_row, waves::Rgb colour, waves::PenStyle style) {
+    if (column < 0 || column >= width_ || height_ == 0) return;
+    const std::uint32_t value = packed(colour);
+    const int direction = to_row >= from_row ? 1 : -1;
+    const int stride = style == waves::PenStyle::dotted ? kDotPeriod : 1;
+    // Steps from from_row towards to_row; the first one inside the picture
+    // keeps the dots' phase of a line that starts outside it.
+    const long long length = static_cast<long long>(to_row - from_row) * direction;
+    const long long outside = direction > 0 ? -static_cast<long long>(from_row)
+                                            : static_cast<long long>(from_row) - (height_ - 1);
+    long long step = outside > 0 ? (outside + stride - 1) / stride * stride : 0;
+    for (; step <= length; step += stride) {
+        const long long row = from_row + direction * step;
+        if (row < 0 || row >= height_) return;
+        pixels_[static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(column)] =
+            value;
+    }
+}
+
+}  // namespace picture

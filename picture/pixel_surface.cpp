@@ -1,0 +1,195 @@
+#include "picture/pixel_surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace picture {
+namespace {
+
+double magnitude(DevicePoint p) { return std::max(std::abs(p.x), std::abs(p.y)); }
+
+// Beyond this many device pixels from the picture's corner, double precision
+// cannot place a segment's visible part to within a pixel: a segment with
+// both ends that far out is not drawn.
+constexpr double kFarLimit = 17592186044416.0;  // 2^44
+
+// Rows far outside the picture stay far outside, within the int range.
+int clamped_pixel(double coordinate, int extent) {
+    constexpr double kFar = 1 << 30;
+    return pixel_index(std::clamp(coordinate, -kFar, kFar), extent);
+}
+
+}  // namespace
+
+PixelSurface::PixelSurface(waves::Rgb background, double layout_height)
+    : background_(background), layout_height_(layout_height) {}
+
+void PixelSurface::set_device_size(int width, int height) {
+    if (width == raster_.width() && height == raster_.height() && !(width == 0 && height == 0)) return;
+    raster_.reset(width, height, background_);
+    render_record();
+}
+
+bool PixelSurface::take_changed() {
+    const bool changed = changed_;
+    changed_ = false;
+    return changed;
+}
+
+void PixelSurface::clear() {
+    record_.clear(state_);
+    raster_.reset(raster_.width(), raster_.height(), background_);
+    changed_ = true;
+}
+
+void PixelSurface::set_scale(float x_left, float y_top, float x_right, float y_bottom) {
+    record_and_draw({.operation = Operation::set_scale, .args = {x_left, y_top, x_right, y_bottom}});
+}
+
+void PixelSurface::set_pen_colour(waves::Rgb colour) {
+    record_and_draw({.operation = Operation::set_pen_colour, .colour = colour});
+}
+
+void PixelSurface::set_pen_style(waves::PenStyle style) {
+    record_and_draw({.operation = Operation::set_pen_style, .style = style});
+}
+
+void PixelSurface::line(float xa, float ya, float xb, float yb) {
+    record_and_draw({.operation = Operation::line, .args = {xa, ya, xb, yb}});
+}
+
+void PixelSurface::line_to(float x, float y) {
+    record_and_draw({.operation = Operation::line_to, .args = {x, y, 0.0f, 0.0f}});
+}
+
+void PixelSurface::point(float x, float y) {
+    record_and_draw({.operation = Operation::point, .args = {x, y, 0.0f, 0.0f}});
+}
+
+void PixelSurface::vertical_lines(double spacing, std::int64_t count, float y_from, float y_to) {
+    if (count <= 0) return;
+    record_and_draw({.operation = Operation::evenly_spaced_lines,
+                     .args = {y_from, y_to, 0.0f, 0.0f},
+                     .line_count = count,
+                     .spacing = spacing});
+}
+
+void PixelSurface::record_and_draw(const RecordedOperation& operation) {
+    record_.add(operation);
+    draw(operation, state_);
+    advance_state(state_, operation);
+}
+
+void PixelSurface::render_record() {
+    DrawingState replayed = record_.cleared_state();
+    for (const RecordedOperation& operation : record_.operations()) {
+        draw(operation, replayed);
+        advance_state(replayed, operation);
+    }
+    changed_ = true;
+}
+
+void PixelSurface::draw(const RecordedOperation& operation, const DrawingState& state) {
+    const auto& args = operation.args;
+    const int width = raster_.width();
+    const int height = raster_.height();
+    const auto to_device = [&](float x, float y) {
+        return DevicePoint{device_x(state.scale, x, width), device_y(state.scale, y, height)};
+    };
+    switch (operation.operation) {
+        case Operation::line:
+            draw_segment(to_device(args[0], args[1]), to_device(args[2], args[3]), state);
+            return;
+        case Operation::line_to:
+            draw_segment(to_device(state.current_x, state.current_y), to_device(args[0], args[1]), state);
+            return;
+        case Operation::point: {
+            const DevicePoint at = to_device(args[0], args[1]);
+            if (!(at.x >= 0.0 && at.x <= width && at.y >= 0.0 && at.y <= height)) return;
+            raster_.set_pixel({pixel_index(at.x, width), pixel_index(at.y, height)}, state.pen_colour);
+            changed_ = true;
+            return;
+        }
+        case Operation::evenly_spaced_lines: draw_vertical_lines(operation, state); return;
+        case Operation::set_scale:
+        case Operation::set_pen_colour:
+        case Operation::set_pen_style: return;
+    }
+}
+
+void PixelSurface::draw_segment(DevicePoint from, DevicePoint to, const DrawingState& state) {
+    const int width = raster_.width();
+    const int height = raster_.height();
+    if (width == 0 || height == 0) return;
+    // Parametrised from the end nearer the picture, so the clipped ends are
+    // exact to a tiny fraction of a pixel however far the other end lies.
+    const bool reversed = magnitude(from) > magnitude(to);
+    const DevicePoint near_end = reversed ? to : from;
+    const DevicePoint far_end = reversed ? from : to;
+    if (magnitude(near_end) > kFarLimit) return;
+    const auto range = clip_parameters(near_end, far_end, 0.0, 0.0, width, height);
+    if (!range) return;
+    const auto at = [&](double t) {
+        if (t == 0.0) return near_end;
+        if (t == 1.0) return far_end;
+        return DevicePoint{near_end.x + t * (far_end.x - near_end.x), near_end.y + t * (far_end.y - near_end.y)};
+    };
+    DevicePoint start = at(range->first);
+    DevicePoint end = at(range->second);
+    if (reversed) std::swap(start, end);
+    raster_.draw_line({pixel_index(start.x, width), pixel_index(start.y, height)},
+                      {pixel_index(end.x, width), pixel_index(end.y, height)}, state.pen_colour, state.pen_style);
+    changed_ = true;
+}
+
+void PixelSurface::draw_vertical_lines(const RecordedOperation& operation, const DrawingState& state) {
+    const int width = raster_.width();
+    const int height = raster_.height();
+    if (width == 0 || height == 0) return;
+    const double va = device_y(state.scale, operation.args[0], height);
+    const double vb = device_y(state.scale, operation.args[1], height);
+    if (!std::isfinite(va) || !std::isfinite(vb)) return;
+    const int from_row = clamped_pixel(va, height);
+    const int to_row = clamped_pixel(vb, height);
+    const std::int64_t count = operation.line_count;
+    const auto u_at = [&](std::int64_t k) {
+        return device_x(state.scale, static_cast<float>(operation.spacing * static_cast<double>(k)), width);
+    };
+    const auto draw_at = [&](double u) {
+        if (!(u >= 0.0 && u <= width)) return;
+        raster_.draw_column(pixel_index(u, width), from_row, to_row, state.pen_colour, state.pen_style);
+        changed_ = true;
+    };
+
+    const double u_first = u_at(1);
+    const double u_last = u_at(count);
+    if (count > 1 && std::isfinite(u_first) && std::isfinite(u_last) && u_last > u_first) {
+        // Consecutive lines lie one mean gap apart, give or take the rounding
+        // of each x_k to single precision (at most 2^-23 of x_k).
+        const double x_last = std::abs(operation.spacing * static_cast<double>(count));
+        const double extent = std::abs(static_cast<double>(state.scale.x_right) - static_cast<double>(state.scale.x_left));
+        const double rounding = x_last * 0x1p-23 / extent * width;
+        const double mean_gap = (u_last - u_first) / static_cast<double>(count - 1);
+        if (mean_gap + 3.0 * rounding < 1.0) {
+            // Every column from the first line's to the last line's is lit.
+            const int first = pixel_index(std::clamp(u_first, 0.0, static_cast<double>(width)), width);
+            const int last = pixel_index(std::clamp(u_last, 0.0, static_cast<double>(width)), width);
+            if (u_last < 0.0 || u_first > width) return;
+            for (int column = first; column <= last; ++column) {
+                raster_.draw_column(column, from_row, to_row, state.pen_colour, state.pen_style);
+            }
+            changed_ = true;
+            return;
+        }
+        // At least a column apart: the lines beyond the right edge draw nothing.
+        for (std::int64_t k = 1; k <= count; ++k) {
+            const double u = u_at(k);
+            if (u > width) return;
+            draw_at(u);
+        }
+        return;
+    }
+    for (std::int64_t k = 1; k <= count; ++k) draw_at(u_at(k));
+}
+
+}  // namespace picture

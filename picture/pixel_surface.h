@@ -1,0 +1,70 @@
+// A graph surface whose picture is a PixelRaster: what a canvas shows in the
+// web page.
+//
+// Every operation is drawn at once into the picture and kept in the
+// surface's record (surface_record.h); when the picture gets a new size in
+// device pixels (a new device pixel ratio), the record is replayed onto a
+// fresh picture, so the graph is drawn again, sharp, with the same content.
+//
+// Mapping and clipping as device_mapping.h says; lines and points as
+// pixel_raster.h draws them. A segment is clipped to the picture's
+// rectangle before it is rasterised, so a curve far beyond the frame costs
+// no more than one inside it; one whose two ends both lie more than 2^44
+// device pixels out is not drawn, since double precision could not place
+// its visible part to within a pixel. Vertical lines that lie less than a pixel
+// column apart (the period lines of a grid at a span of thousands) light
+// every column between the first and the last; those columns are drawn once
+// each, so a grid costs the same at any span. Operations with coordinates
+// that are not finite draw nothing; the current point still moves.
+#pragma once
+
+#include "graphs/graph_surface.h"
+#include "picture/pixel_raster.h"
+#include "picture/surface_record.h"
+
+namespace picture {
+
+class PixelSurface final : public waves::GraphSurface {
+public:
+    // layout_height: the surface control's height in the layout, in a unit
+    // shared by every surface of the window (surface_height()).
+    PixelSurface(waves::Rgb background, double layout_height);
+    PixelSurface(const PixelSurface&) = delete;
+    PixelSurface& operator=(const PixelSurface&) = delete;
+
+    // The picture's size in device pixels. A new size renders the record
+    // again at that size.
+    void set_device_size(int width, int height);
+
+    const PixelRaster& raster() const { return raster_; }
+    // True once after the picture changed since the last call: what the
+    // front end needs to show again.
+    bool take_changed();
+
+    // waves::GraphSurface
+    void clear() override;
+    void set_scale(float x_left, float y_top, float x_right, float y_bottom) override;
+    void set_pen_colour(waves::Rgb colour) override;
+    void set_pen_style(waves::PenStyle style) override;
+    void line(float xa, float ya, float xb, float yb) override;
+    void line_to(float x, float y) override;
+    void point(float x, float y) override;
+    void vertical_lines(double spacing, std::int64_t count, float y_from, float y_to) override;
+    double surface_height() const override { return layout_height_; }
+
+private:
+    void record_and_draw(const RecordedOperation& operation);
+    void draw(const RecordedOperation& operation, const DrawingState& state);
+    void draw_segment(DevicePoint from, DevicePoint to, const DrawingState& state);
+    void draw_vertical_lines(const RecordedOperation& operation, const DrawingState& state);
+    void render_record();
+
+    waves::Rgb background_;
+    double layout_height_;
+    DrawingState state_;
+    SurfaceRecord record_;
+    PixelRaster raster_;
+    bool changed_ = true;
+};
+
+}  // namespace picture

@@ -1,0 +1,122 @@
+// The pixel surface that the web page's canvases show.
+#include "picture/pixel_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <vector>
+
+#include "app/start_up.h"
+#include "controls/component_controls.h"
+#include "controls/time_span_controls.h"
+#include "recorded_form.h"
+
+namespace picture {
+namespace {
+
+constexpr waves::Rgb kWhite{255, 255, 255};
+constexpr waves::Rgb kGreen{0, 255, 0};
+constexpr double kPi = 3.14159;
+
+std::vector<std::uint32_t> pixels_of(const PixelSurface& surface) {
+    const PixelRaster& raster = surface.raster();
+    return {raster.pixels(), raster.pixels() + static_cast<std::size_t>(raster.width() * raster.height())};
+}
+
+// The grid's period lines in one call and line by line give the same
+// pixels, on pictures where they lie several columns apart, about one apart
+// and hundreds to a column.
+TEST(PixelSurface, PeriodLinesInOneCallEqualThemDrawnOneByOne) {
+    for (const int ratio : {1, 2}) {
+        for (const std::int64_t span : {2, 3, 60, 239, 240, 1000, 16385, 100000}) {
+            for (const waves::PenStyle style : {waves::PenStyle::dotted, waves::PenStyle::solid}) {
+                PixelSurface together(kWhite, 65.0);
+                PixelSurface apart(kWhite, 65.0);
+                for (PixelSurface* surface : {&together, &apart}) {
+                    surface->set_device_size(239 * ratio, 63 * ratio);
+                    surface->set_scale(0.0f, 10.0f, static_cast<float>(2.0 * kPi * static_cast<double>(span)), -10.0f);
+                    surface->set_pen_style(style);
+                    surface->set_pen_colour(kGreen);
+                }
+                together.vertical_lines(2.0 * kPi, span - 1, 10.0f, -10.0f);
+                for (std::int64_t k = 1; k < span; ++k) {
+                    const auto x = static_cast<float>(2.0 * kPi * static_cast<double>(k));
+                    apart.line(x, 10.0f, x, -10.0f);
+                }
+                EXPECT_EQ(pixels_of(together), pixels_of(apart)) << "span " << span << ", ratio " << ratio;
+            }
+        }
+    }
+}
+
+// Eleven pixel surfaces as the web page has them, 239 pixels wide inside
+// their borders, at a device pixel ratio.
+struct PixelForm : waves::testing::RecordedForm {
+    explicit PixelForm(double ratio) {
+        const auto add = [&](waves::GraphSurface*& slot, double height) {
+            surfaces.push_back(std::make_unique<PixelSurface>(kWhite, height + 2.0));
+            surfaces.back()->set_device_size(static_cast<int>(std::lround(239 * ratio)),
+                                             static_cast<int>(std::lround(height * ratio)));
+            slot = surfaces.back().get();
+        };
+        for (std::size_t i = 0; i < waves::kComponentCount; ++i) {
+            add(form.surfaces.Grph[i], 63.0);
+            add(form.surfaces.m_grph[i], 63.0);
+        }
+        add(form.surfaces.std_grph, 63.0);
+        add(form.surfaces.Gr, 119.0);
+        add(form.surfaces.m_gr, 119.0);
+    }
+    std::vector<std::unique_ptr<PixelSurface>> surfaces;
+};
+
+TEST(PixelSurface, ANewDeviceSizeRendersWhatDrawingAtThatSizeGives) {
+    PixelForm resized(1.0);
+    PixelForm direct(1.5);
+    for (PixelForm* pixels : {&resized, &direct}) {
+        waves::Form_Load(pixels->form);
+        for (int n = 0; n < 30; ++n) waves::SpinButton3_SpinUp(pixels->form, n % 4);
+        waves::SpinButton4_SpinUp(pixels->form, 1);
+        waves::SpinButton11_SpinUp(pixels->form);
+    }
+    for (std::size_t n = 0; n < resized.surfaces.size(); ++n) {
+        const int height = resized.surfaces[n]->raster().height();
+        resized.surfaces[n]->set_device_size(359, static_cast<int>(std::lround(height * 1.5)));
+        EXPECT_EQ(pixels_of(*resized.surfaces[n]), pixels_of(*direct.surfaces[n])) << "surface " << n;
+    }
+}
+
+// Segments far beyond the picture, or with no finite end, cost nothing and
+// draw only what lies inside.
+TEST(PixelSurface, ClipsFarSegmentsAndDrawsNothingThatIsNotFinite) {
+    constexpr float kFar = 1e30f;
+    constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+    const struct {
+        const char* what;
+        float xa, ya, xb, yb;
+        int lit;  // pixels of the pen's colour afterwards
+    } cases[] = {
+        {"from the middle to far beyond the right edge", 3.14159f, 0.0f, kFar, 0.0f, 120},
+        {"down the left edge from the axis to far below", 0.0f, 0.0f, 0.0f, -kFar, 32},
+        {"both ends too far out to place", -kFar, 0.0f, kFar, 0.0f, 0},
+        {"wholly above", 0.0f, 11.0f, 6.0f, 12.0f, 0},
+        {"to a NaN", 1.0f, 1.0f, kNaN, 2.0f, 0},
+        {"from infinity", -std::numeric_limits<float>::infinity(), 0.0f, 3.0f, 0.0f, 0},
+    };
+    for (const auto& c : cases) {
+        PixelSurface surface(kWhite, 65.0);
+        surface.set_device_size(239, 63);
+        surface.set_scale(0.0f, 10.0f, 6.28318f, -10.0f);
+        surface.set_pen_colour(kGreen);
+        surface.line(c.xa, c.ya, c.xb, c.yb);
+        int lit = 0;
+        for (const std::uint32_t pixel : pixels_of(surface)) lit += pixel == PixelRaster::packed(kGreen) ? 1 : 0;
+        EXPECT_EQ(lit, c.lit) << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace picture
