@@ -32,12 +32,21 @@ package_test_packages=(desktop-file-utils appstream librsvg2-bin dpkg-dev)
 # valgrind's memcheck watches the real window's memory.
 reliability_test_packages=(strace dbus-daemon fontconfig fonts-dejavu-core valgrind)
 
+# What building the web page needs: Debian's Emscripten (it brings its own
+# clang, binaryen and Node.js) and Python for sealing the page.
+web_packages=(emscripten cmake ninja-build python3)
+
+# The web page's tests: Debian's Chromium, run headless. Node.js's npm
+# installs playwright-core and axe-core from tests/web/package-lock.json.
+web_test_packages=(chromium)
+
 # Everything the whole test suite needs, the benchmark's library included
 # (the dev build compiles the benchmark where it is installed, so CI keeps it
 # building).
 all_test_packages=(
     "${build_packages[@]}" libbenchmark-dev "${font_packages[@]}" "${x11_test_packages[@]}"
     "${screen_reader_test_packages[@]}" "${package_test_packages[@]}" "${reliability_test_packages[@]}"
+    "${web_packages[@]}" "${web_test_packages[@]}"
 )
 
 as_root() {
@@ -64,6 +73,23 @@ ensure_packages() {
     echo "Installing missing Debian packages: ${missing[*]}"
     as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# ensure_npm installs Debian's npm where no npm is on the PATH (Node.js from
+# elsewhere brings its own, and Debian's would conflict with it).
+ensure_npm() {
+    command -v npm >/dev/null 2>&1 || ensure_packages npm
+}
+
+# install_web_test_modules installs the npm packages of the web page's tests,
+# exactly as locked, unless they are installed from that lock already.
+install_web_test_modules() {
+    local dir="$project_root/tests/web"
+    ensure_npm
+    if ! cmp -s "$dir/package-lock.json" "$dir/node_modules/.installed-lock.json" 2>/dev/null; then
+        (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error)
+        cp "$dir/package-lock.json" "$dir/node_modules/.installed-lock.json"
+    fi
 }
 
 # build_preset NAME configures and builds the CMake preset NAME.

@@ -1,0 +1,65 @@
+// How the layout becomes the web page's elements.
+#include "web/page_model.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+class PageModel : public ::testing::Test {
+protected:
+    const PageControl& of(const std::string& name) const {
+        const auto id = std::find_if(layout.begin(), layout.end(), [&](const ControlSpec& c) { return c.name == name; }) -
+                        layout.begin();
+        return *std::find_if(page.begin(), page.end(), [&](const PageControl& p) { return p.id == id; });
+    }
+    const ControlSpec& spec(const PageControl& control) const { return layout[static_cast<std::size_t>(control.id)]; }
+
+    const std::vector<ControlSpec>& layout = window_layout();
+    const std::vector<PageControl> page = page_controls(layout);
+};
+
+TEST_F(PageModel, DocumentOrderFollowsTheTabIndicesWithEachGroupsOptionsNestedInIt) {
+    ASSERT_EQ(page.size(), layout.size());
+    for (std::size_t n = 1; n < page.size(); ++n) {
+        EXPECT_LT(spec(page[n - 1]).tab_index, spec(page[n]).tab_index) << spec(page[n]).name;
+        const bool option = spec(page[n]).kind == ControlKind::option_button;
+        EXPECT_EQ(page[n].dom_parent >= 0, option) << spec(page[n]).name;
+        if (option) {
+            EXPECT_EQ(layout[static_cast<std::size_t>(page[n].dom_parent)].name, spec(page[n]).container);
+        }
+    }
+}
+
+TEST_F(PageModel, ElementsLieAtTheirWindowPositionsInCssPixels) {
+    EXPECT_EQ(std::vector<double>({of("std_grph").left, of("std_grph").top, of("std_grph").width}),
+              std::vector<double>({5880 / 15.0, 120 / 15.0, 3615 / 15.0}));
+    EXPECT_EQ(of("Labela(3)").top, (3960 + 240) / 15.0);
+    EXPECT_EQ(of("Option6").left, 120 / 15.0);  // from its frame "step a"
+    EXPECT_EQ(of("Option6").top, 480 / 15.0);
+}
+
+TEST_F(PageModel, LowerBandsCoverTheBandsAboveAndChildrenTheirContainers) {
+    const auto above = [&](const char* upper, const char* lower) {
+        EXPECT_GT(of(upper).stacking, of(lower).stacking) << upper << " over " << lower;
+    };
+    above("Frame6", "Grph(0)");
+    above("Frame6", "m_grph(0)");
+    above("Frame9", "Label5(0)");
+    above("Frame13", "Frame5");
+    above("Label15", "std_grph");
+    above("Frame11", "Frame4");
+    above("Frame12", "Command1");
+    above("switch_c(0)", "Frame10(0)");
+}
+
+TEST_F(PageModel, FramesOwnTheControlsInsideThemInTabOrder) {
+    std::vector<std::string> owned;
+    for (const int id : of("Frame5").owned) owned.push_back(layout[static_cast<std::size_t>(id)].name);
+    EXPECT_EQ(owned, (std::vector<std::string>{"Grph(0)", "Frame_a", "Label2(0)", "m_grph(0)", "Label2(1)"}));
+    EXPECT_TRUE(of("Frame10(0)").owned.empty());  // its options are nested in it
+}
+
+}  // namespace

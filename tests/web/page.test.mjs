@@ -1,0 +1,332 @@
+// The web page in a real browser: Debian's Chromium, headless, opening the
+// one HTML file from file://. What the page shows after real pointer and
+// keyboard input is compared with what the core computes natively for the
+// same events (core_expectations).
+//
+//   WAVES_PAGE=build/web/web/waves.html WAVES_CORE_EXPECTATIONS=.../core_expectations \
+//     node --test tests/web/page.test.mjs
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { pathToFileURL } from 'node:url';
+
+import { chromium } from 'playwright-core';
+
+const pagePath = process.env.WAVES_PAGE;
+const pageUrl = pathToFileURL(pagePath).href;
+const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+
+let browser;
+before(async () => {
+  browser = await chromium.launch({
+    executablePath: process.env.WAVES_CHROMIUM || '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+           '--disable-sync', '--no-first-run'],
+  });
+});
+after(async () => { await browser?.close(); });
+
+// A fresh page with everything it asks for and says recorded.
+async function open({ scale = 1, init, clock = false, ready = true } = {}) {
+  const context = await browser.newContext({ viewport: { width: 800, height: 600 }, deviceScaleFactor: scale });
+  const page = await context.newPage();
+  const said = [];
+  const requests = [];
+  page.on('console', (message) => {
+    if (message.type() === 'error' || message.type() === 'warning') said.push(message.text());
+  });
+  page.on('pageerror', (error) => said.push(error.message));
+  context.on('request', (request) => requests.push(request.url()));
+  if (init) await page.addInitScript(init);
+  if (clock) await page.clock.install();
+  await page.goto(pageUrl);
+  if (ready) await page.waitForSelector('#waves[data-ready]');
+  return { page, context, said, requests };
+}
+
+function coreExpectations(events) {
+  return JSON.parse(execFileSync(process.env.WAVES_CORE_EXPECTATIONS, events, { encoding: 'utf8' }));
+}
+
+const spin = (page, name) => page.getByRole('spinbutton', { name, exact: true });
+
+// A click on the upper or lower half of an arrow pair, with the real mouse.
+async function clickArrow(page, name, half) {
+  const box = await spin(page, name).boundingBox();
+  await page.mouse.click(box.x + box.width / 2, box.y + box.height * (half === 'up' ? 0.25 : 0.75));
+}
+
+async function labelTexts(page) {
+  return page.evaluate(() => Object.fromEntries(
+    [...document.querySelectorAll('.label')].map((label) => [label.dataset.name, label.lastChild.textContent])));
+}
+
+// Runs in the page: each graph's canvas against the core's samples. Every
+// sample inside the frame has a pixel of the curve's colour within one
+// device pixel of where it maps, and every pixel of that colour lies within
+// 1.5 device pixels of the polyline through the samples.
+function compareCurves(graphs) {
+  const report = {};
+  for (const [name, graph] of Object.entries(graphs)) {
+    const canvas = document.querySelector(`canvas[data-name="${name}"]`);
+    const width = canvas.width;
+    const height = canvas.height;
+    // Read through a copy, so the page's own canvas is never read back.
+    const copy = document.createElement('canvas');
+    copy.width = width;
+    copy.height = height;
+    const reader = copy.getContext('2d', { willReadFrequently: true });
+    reader.drawImage(canvas, 0, 0);
+    const pixels = reader.getImageData(0, 0, width, height).data;
+    const [left, top, right, bottom] = graph.scale;
+    const points = graph.samples.map(([x, y]) => [(x - left) / (right - left) * width,
+                                                   (y - top) / (bottom - top) * height]);
+    const isCurve = (column, row) => {
+      if (column < 0 || row < 0 || column >= width || row >= height) return false;
+      const at = (row * width + column) * 4;
+      return pixels[at] === graph.colour[0] && pixels[at + 1] === graph.colour[1] &&
+             pixels[at + 2] === graph.colour[2];
+    };
+    const index = (u, extent) => (u === extent ? extent - 1 : Math.floor(u));
+    let missing = 0;
+    for (const [u, v] of points) {
+      if (u < 0 || u > width || v < 0 || v > height) continue;
+      const column = index(u, width);
+      const row = index(v, height);
+      let found = false;
+      for (let dc = -1; dc <= 1 && !found; ++dc) {
+        for (let dr = -1; dr <= 1 && !found; ++dr) found = isCurve(column + dc, row + dr);
+      }
+      if (!found) ++missing;
+    }
+    const distance = (px, py, [ax, ay], [bx, by]) => {
+      const dx = bx - ax;
+      const dy = by - ay;
+      const length = dx * dx + dy * dy;
+      const t = length === 0 ? 0 : Math.max(0, Math.min(1, ((px - ax) * dx + (py - ay) * dy) / length));
+      return Math.hypot(px - (ax + t * dx), py - (ay + t * dy));
+    };
+    let curve = 0;
+    let stray = 0;
+    for (let row = 0; row < height; ++row) {
+      for (let column = 0; column < width; ++column) {
+        if (!isCurve(column, row)) continue;
+        ++curve;
+        let nearest = Infinity;
+        for (let n = 1; n < points.length && nearest > 1.5; ++n) {
+          nearest = Math.min(nearest, distance(column + 0.5, row + 0.5, points[n - 1], points[n]));
+        }
+        if (nearest > 1.5) ++stray;
+      }
+    }
+    report[name] = { width, height, samples: points.length, missing, curve, stray };
+  }
+  return report;
+}
+
+async function assertPictures(page, expected, scale) {
+  const report = await page.evaluate(compareCurves, expected.graphs);
+  for (const [name, result] of Object.entries(report)) {
+    const tall = name === 'Gr' || name === 'm_gr';
+    assert.deepEqual([result.width, result.height], [239 * scale, (tall ? 119 : 63) * scale], name);
+    assert.ok(result.samples >= 400, `${name}: ${result.samples} samples`);
+    assert.equal(result.missing, 0, `${name}: samples with no curve pixel near them`);
+    assert.equal(result.stray, 0, `${name}: curve pixels away from the curve`);
+    assert.ok(result.curve >= 200, `${name}: only ${result.curve} curve pixels`);
+  }
+}
+
+async function assertDescriptions(page, expected) {
+  for (const [name, description] of Object.entries(expected.descriptions)) {
+    const canvas = page.locator(`canvas[data-name="${name}"]`);
+    assert.equal(await canvas.evaluate((element) =>
+      document.getElementById(element.getAttribute('aria-describedby')).textContent), description, name);
+  }
+}
+
+test('one self-contained file that makes no request and says nothing wrong', async () => {
+  const html = readFileSync(pagePath, 'utf8');
+  assert.doesNotMatch(html, /<(script|link|img|iframe)\b[^>]*\b(src|href)=/, 'refers to another file');
+  assert.match(html, /<meta http-equiv="Content-Security-Policy" content="default-src 'none'; [^"]*connect-src 'none'/);
+  for (const source of [readFileSync(new URL('../../web/page.js', import.meta.url), 'utf8'),
+                        readFileSync(new URL('../../web/start.js', import.meta.url), 'utf8')]) {
+    assert.doesNotMatch(source, /innerHTML|outerHTML|insertAdjacentHTML|document\.write/, 'text parsed as HTML');
+  }
+  const { page, context, said, requests } = await open();
+  assert.deepEqual(requests, [pageUrl]);
+  assert.deepEqual(said, []);
+  assert.equal(await page.title(), '波の合成と積');
+  assert.equal(await page.locator('html').getAttribute('lang'), 'en');
+  assert.equal(await page.locator('h1').getAttribute('lang'), 'ja');
+  await context.close();
+});
+
+test('pointer clicks reach the handlers, and labels and pictures are what the core computes', async () => {
+  for (const scale of [1, 2]) {
+    const { page, context, said, requests } = await open({ scale });
+    const events = [];
+    const arrow = async (name, control, half, times = 1) => {
+      for (let n = 0; n < times; ++n) {
+        await clickArrow(page, name, half);
+        events.push(`${control}:${half}`);
+      }
+    };
+    const option = async (name, control) => {
+      await page.getByRole('radio', { name, exact: true }).click();
+      events.push(`${control}:click`);
+    };
+    await arrow('A amplitude', 'SpinButton3(0)', 'up', 3);
+    await arrow('A amplitude', 'SpinButton3(0)', 'down');
+    await arrow('A frequency', 'SpinButton4(0)', 'up');
+    await option('B sin', 'switch_s(1)');
+    await arrow('B amplitude', 'SpinButton3(1)', 'up', 2);
+    await arrow('B frequency', 'SpinButton4(1)', 'up', 3);
+    await option('step a 0.5', 'Option6');
+    await arrow('C amplitude', 'SpinButton3(2)', 'up');
+    await option('W sin', 'Option10');
+    await arrow('W frequency', 'SpinButton2', 'up');
+    await arrow('t span', 'SpinButton11', 'up', 3);
+    await arrow('t span', 'SpinButton11', 'down');
+
+    let expected = coreExpectations(events);
+    const labels = await labelTexts(page);
+    for (const [name, text] of Object.entries(expected.labels)) assert.equal(labels[name], text, name);
+    assert.deepEqual([labels['Labela(0)'], labels['Labelb(1)'], labels['Labela(2)'], labels.value_std_b,
+                      labels.labelt], ['2', '3', '0.5', '2', '3']);
+    assert.equal(await spin(page, 'B frequency').getAttribute('aria-valuetext'), '3');
+    await assertPictures(page, expected, scale);
+    await assertDescriptions(page, expected);
+
+    await page.getByRole('button', { name: 'RESET' }).click();
+    events.push('Command1:click');
+    expected = coreExpectations(events);
+    assert.equal((await labelTexts(page)).labelt, '1');
+    await assertPictures(page, expected, scale);
+    await assertDescriptions(page, expected);
+    assert.deepEqual(requests, [pageUrl]);
+    assert.deepEqual(said, []);
+    await context.close();
+  }
+});
+
+test('an arrow held down steps at once, after 500 ms, then every 50 ms, until let go', async () => {
+  const { page, context } = await open({ clock: true });
+  await page.clock.pauseAt(await page.evaluate(() => Date.now()) + 1000);
+  const value = () => spin(page, 'A frequency').getAttribute('aria-valuetext');
+  const box = await spin(page, 'A frequency').boundingBox();
+  await page.mouse.move(box.x + box.width / 2, box.y + box.height / 4);
+  await page.mouse.down();
+  assert.equal(await value(), '1');
+  await page.clock.runFor(499);
+  assert.equal(await value(), '1');
+  await page.clock.runFor(1);
+  assert.equal(await value(), '2');
+  await page.clock.runFor(100);
+  assert.equal(await value(), '4');
+  await page.mouse.up();
+  await page.clock.runFor(1000);
+  assert.equal(await value(), '4');
+  await context.close();
+});
+
+test('the keyboard: Tab in the order of the layout, Up and Down, arrow keys in groups, RESET', async () => {
+  const { page, context } = await open();
+  const focused = () => page.evaluate(() => {
+    const element = document.activeElement;
+    return element.getAttribute('aria-label') ?? element.textContent;
+  });
+  const order = [];
+  for (let n = 0; n < 30; ++n) {
+    await page.keyboard.press('Tab');
+    order.push(await focused());
+  }
+  assert.deepEqual(order, [
+    'E', 'D', 'C', 'B', 'A', 'RESET', 'A cos', 'B cos', 'C cos', 'D cos', 'step n 1', 'step a 1',
+    "A'", "B'", "C'", "D'", "E'", 'Essential Wave W', 'W cos',
+    'W amplitude', 'W frequency', 'A amplitude', 'A frequency', 'B amplitude', 'B frequency',
+    'C amplitude', 'C frequency', 'D amplitude', 'D frequency', 't span']);
+  const visibleRing = await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle);
+  assert.equal(visibleRing, 'solid');
+
+  await spin(page, 'A amplitude').focus();
+  await page.keyboard.press('ArrowUp');
+  await page.keyboard.press('ArrowUp');
+  await page.keyboard.press('ArrowDown');
+  assert.equal(await spin(page, 'A amplitude').getAttribute('aria-valuetext'), '1');
+
+  await page.getByRole('radio', { name: 'B cos' }).focus();
+  await page.keyboard.press('ArrowUp');
+  assert.equal(await page.getByRole('radio', { name: 'B sin' }).isChecked(), true);
+  await spin(page, 'B amplitude').focus();
+  await page.keyboard.press('ArrowUp');
+  assert.equal(await page.locator('canvas[data-name="Grph(1)"]').evaluate((element) =>
+    document.getElementById(element.getAttribute('aria-describedby')).textContent), 'B = 1 sin(0 x), t = 1 period');
+
+  await spin(page, 't span').focus();
+  await page.keyboard.press('ArrowUp');
+  await page.keyboard.press('ArrowUp');
+  assert.equal(await spin(page, 't span').getAttribute('aria-valuetext'), '3');
+  await page.getByRole('button', { name: 'RESET' }).focus();
+  await page.keyboard.press('Space');
+  assert.equal(await spin(page, 't span').getAttribute('aria-valuetext'), '1');
+  await spin(page, 't span').focus();
+  await page.keyboard.press('ArrowUp');
+  await page.getByRole('button', { name: 'RESET' }).focus();
+  await page.keyboard.press('Enter');
+  assert.equal(await spin(page, 't span').getAttribute('aria-valuetext'), '1');
+  await context.close();
+});
+
+test('axe-core finds no violation', async () => {
+  const { page, context } = await open();
+  await page.evaluate(axeSource);
+  const results = await page.evaluate(() => axe.run(document));
+  assert.deepEqual(results.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`), []);
+  await context.close();
+});
+
+test('the accessibility tree names every control, with its role and value', async () => {
+  const { page, context } = await open();
+  await clickArrow(page, 'A amplitude', 'up');
+  const cdp = await context.newCDPSession(page);
+  const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+  const byId = new Map(nodes.map((node) => [node.nodeId, node]));
+  const find = (role, name) => nodes.find((node) => node.role?.value === role && node.name?.value === name);
+  const property = (node, key) => node.properties?.find((p) => p.name === key)?.value.value;
+  const within = (node, ancestor) => {
+    for (let at = node; at; at = byId.get(at.parentId)) if (at === ancestor) return true;
+    return false;
+  };
+
+  const amplitude = find('spinbutton', 'A amplitude');
+  assert.ok(amplitude, 'spin button "A amplitude"');
+  assert.equal(amplitude.value?.value, 1);
+  assert.ok(within(amplitude, find('group', 'A controls')));
+  assert.ok(within(find('group', 'A controls'), find('group', 'Wave A')));
+  assert.equal(amplitude.description?.value, 'Steps the amplitude of wave A by the step chosen in step a');
+
+  const group = find('radiogroup', 'A cos or sin');
+  assert.ok(within(find('radio', 'A cos'), group) && within(find('radio', 'A sin'), group));
+  assert.equal(property(find('radio', 'A cos'), 'checked'), 'true');
+  assert.ok(within(find('radio', 'step a 0.5'), find('radiogroup', 'step a')));
+  assert.equal(find('image', 'A').description?.value, 'A = 1 cos(0 x), t = 1 period');
+  assert.equal(find('image', 'Essential Wave W').description?.value, 'W = 1 cos(1 x), t = 1 period');
+  for (const name of ["A'", 'E', "E'", 'D']) assert.ok(find('image', name), `graph ${name}`);
+  assert.ok(find('button', 'RESET'));
+  assert.ok(find('spinbutton', 't span'));
+  await context.close();
+});
+
+test('without WebAssembly or a canvas the page says so in one sentence', async () => {
+  for (const init of ['delete globalThis.WebAssembly;',
+                      'HTMLCanvasElement.prototype.getContext = () => null;']) {
+    const { page, context } = await open({ init, ready: false });
+    const notice = page.locator('#waves-unavailable');
+    await notice.waitFor();
+    assert.match(await notice.textContent(), /^This page needs a browser that runs WebAssembly and draws on a canvas/);
+    assert.equal(await page.locator('canvas').count(), 0);
+    await context.close();
+  }
+});

@@ -1,0 +1,36 @@
+// Starts the web page: one window, then the browser's own event loop calls
+// back into it for every event of the page.
+#include <emscripten.h>
+
+#include "web/web_window.h"
+
+namespace {
+
+WebWindow* window = nullptr;
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void waves_spin(int id, int up) {
+    if (window != nullptr) window->on_event(id, up != 0 ? ControlEvent::spin_up : ControlEvent::spin_down);
+}
+
+EMSCRIPTEN_KEEPALIVE void waves_click(int id) {
+    if (window != nullptr) window->on_event(id, ControlEvent::click);
+}
+
+EMSCRIPTEN_KEEPALIVE void waves_device_pixel_ratio_changed() {
+    if (window != nullptr) window->on_device_pixel_ratio_changed();
+}
+
+EMSCRIPTEN_KEEPALIVE void waves_viewport_changed() {
+    if (window != nullptr) window->on_viewport_changed();
+}
+}
+
+int main() {
+    // Lives as long as the page; the runtime stays up after main returns.
+    window = new WebWindow();
+    return 0;
+}

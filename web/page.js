@@ -1,0 +1,309 @@
+// The web page's side of the program: it makes the elements that the
+// program asks for, shows the pictures the program draws, and reports the
+// user's pointer and keyboard events back to the program's handlers.
+//
+// It holds no data of its own: positions, captions, colours, fonts and
+// names all arrive through these calls, from the layout tables the desktop
+// window is built from. Text is only ever set as text (textContent, an
+// attribute), never parsed as HTML.
+
+mergeInto(LibraryManager.library, {
+  $wavesPage: {
+    elements: [],      // by control id
+    windowBox: null,   // the window's frame, placed in the page
+    client: null,      // the window's client area, where the controls live
+    hidden: null,      // descriptions that screen readers read, not shown
+    // An arrow held down steps again after a pause, then at a steady rate,
+    // as on the desktop.
+    repeatDelay: 500,
+    repeatInterval: 50,
+    held: null,        // {timer, element} while an arrow is held down
+
+    kinds: ['frame', 'graph', 'label', 'option', 'push', 'spin'],
+
+    px: function (value) { return value + 'px'; },
+
+    place: function (element, left, top, width, height, stacking) {
+      const style = element.style;
+      style.left = wavesPage.px(left);
+      style.top = wavesPage.px(top);
+      style.width = wavesPage.px(width);
+      style.height = wavesPage.px(height);
+      style.zIndex = String(stacking);
+    },
+
+    // The text a screen reader reads as the element's description, kept in
+    // a hidden element that the element points to.
+    describe: function (element, text) {
+      const id = element.id + '-description';
+      let description = document.getElementById(id);
+      if (!text) {
+        if (description) description.remove();
+        element.removeAttribute('aria-describedby');
+        return;
+      }
+      if (!description) {
+        description = document.createElement('div');
+        description.id = id;
+        wavesPage.hidden.append(description);
+        element.setAttribute('aria-describedby', id);
+      }
+      description.textContent = text;
+    },
+
+    step: function (id, up) { Module['_waves_spin'](id, up ? 1 : 0); },
+
+    release: function () {
+      const held = wavesPage.held;
+      if (!held) return;
+      clearTimeout(held.timer);
+      clearInterval(held.timer);
+      held.element.classList.remove('up-pressed', 'down-pressed');
+      wavesPage.held = null;
+    },
+
+    // Pointer and keyboard for an arrow pair: the upper half steps up, the
+    // lower half down; Up and Down do the same from the keyboard.
+    bindSpin: function (element, id) {
+      element.addEventListener('pointerdown', function (event) {
+        if (event.button !== 0) return;
+        wavesPage.release();
+        const box = element.getBoundingClientRect();
+        const up = event.clientY < box.top + box.height / 2;
+        element.classList.add(up ? 'up-pressed' : 'down-pressed');
+        const held = { element: element, timer: 0 };
+        wavesPage.held = held;
+        wavesPage.step(id, up);
+        held.timer = setTimeout(function () {
+          wavesPage.step(id, up);
+          held.timer = setInterval(function () { wavesPage.step(id, up); }, wavesPage.repeatInterval);
+        }, wavesPage.repeatDelay);
+      });
+      for (const name of ['pointerup', 'pointercancel', 'pointerleave']) {
+        element.addEventListener(name, wavesPage.release);
+      }
+      element.addEventListener('keydown', function (event) {
+        if (event.key !== 'ArrowUp' && event.key !== 'ArrowDown') return;
+        event.preventDefault();
+        wavesPage.step(id, event.key === 'ArrowUp');
+      });
+    },
+
+    create: function (kind, id, caption, parent) {
+      let element;
+      switch (kind) {
+        case 'frame':
+          element = document.createElement('div');
+          if (caption) {
+            const title = document.createElement('span');
+            title.className = 'caption';
+            title.id = 'control-' + id + '-caption';
+            title.textContent = caption;
+            element.append(title);
+            element.setAttribute('aria-labelledby', title.id);
+          }
+          break;
+        case 'graph':
+          element = document.createElement('canvas');
+          element.setAttribute('role', 'img');
+          element.tabIndex = 0;
+          break;
+        case 'label':
+          element = document.createElement('div');
+          element.append(document.createElement('span'), caption);
+          break;
+        case 'option': {
+          element = document.createElement('label');
+          const input = document.createElement('input');
+          input.type = 'radio';
+          input.id = 'control-' + id + '-input';
+          input.name = 'group-' + parent;
+          input.addEventListener('change', function () {
+            if (input.checked) Module['_waves_click'](id);
+          });
+          const text = document.createElement('span');
+          text.textContent = caption;
+          element.append(input, text);
+          break;
+        }
+        case 'push':
+          element = document.createElement('button');
+          element.type = 'button';
+          element.textContent = caption;
+          element.addEventListener('click', function () { Module['_waves_click'](id); });
+          break;
+        case 'spin':
+          element = document.createElement('div');
+          element.setAttribute('role', 'spinbutton');
+          element.tabIndex = 0;
+          for (const half of ['up', 'down']) {
+            const arrow = document.createElement('span');
+            arrow.className = 'arrow ' + half;
+            element.append(arrow);
+          }
+          wavesPage.bindSpin(element, id);
+          break;
+      }
+      element.id = 'control-' + id;
+      element.className = (element.className ? element.className + ' ' : '') + 'control ' + kind;
+      return element;
+    },
+
+    // The element that answers for a control to assistive technology.
+    named: function (id) {
+      const element = wavesPage.elements[id];
+      return element.classList.contains('option') ? element.querySelector('input') : element;
+    },
+  },
+
+  waves_page_open_window__deps: ['$wavesPage'],
+  waves_page_open_window: function (title, outerWidth, outerHeight, clientWidth, clientHeight, border,
+                                    background) {
+    const main = document.getElementById('waves');
+    const text = UTF8ToString(title);
+    document.title = text;
+    const box = document.createElement('div');
+    box.className = 'window';
+    box.style.width = wavesPage.px(outerWidth);
+    box.style.height = wavesPage.px(outerHeight);
+    box.style.borderWidth = wavesPage.px(border);
+    const caption = document.createElement('h1');
+    caption.lang = 'ja';
+    caption.textContent = text;
+    caption.style.height = wavesPage.px(outerHeight - clientHeight - 2 * border);
+    const client = document.createElement('div');
+    client.className = 'client';
+    client.style.width = wavesPage.px(clientWidth);
+    client.style.height = wavesPage.px(clientHeight);
+    client.style.backgroundColor = UTF8ToString(background);
+    const hidden = document.createElement('div');
+    hidden.hidden = true;
+    box.append(caption, client);
+    main.append(box, hidden);
+    wavesPage.windowBox = box;
+    wavesPage.client = client;
+    wavesPage.hidden = hidden;
+
+    addEventListener('resize', function () { Module['_waves_viewport_changed'](); });
+    (function watchRatio() {
+      matchMedia('(resolution: ' + devicePixelRatio + 'dppx)').addEventListener('change', function () {
+        Module['_waves_device_pixel_ratio_changed']();
+        watchRatio();
+      }, { once: true });
+    })();
+    // An arrow stops repeating wherever the pointer is let go.
+    addEventListener('pointerup', wavesPage.release);
+    addEventListener('blur', wavesPage.release);
+  },
+
+  waves_page_place_window__deps: ['$wavesPage'],
+  waves_page_place_window: function (left, top) {
+    wavesPage.windowBox.style.left = wavesPage.px(left);
+    wavesPage.windowBox.style.top = wavesPage.px(top);
+  },
+
+  waves_page_viewport_width: function () { return document.documentElement.clientWidth; },
+  waves_page_viewport_height: function () { return document.documentElement.clientHeight; },
+  waves_page_device_pixel_ratio: function () { return devicePixelRatio || 1; },
+
+  waves_page_add_control__deps: ['$wavesPage'],
+  waves_page_add_control: function (id, name, kind, parent, left, top, width, height, stacking, caption) {
+    const element = wavesPage.create(wavesPage.kinds[kind], id, UTF8ToString(caption), parent);
+    element.dataset.name = UTF8ToString(name);
+    wavesPage.place(element, left, top, width, height, stacking);
+    wavesPage.elements[id] = element;
+    if (parent < 0) {
+      wavesPage.client.append(element);
+    } else {
+      const group = wavesPage.elements[parent];
+      group.setAttribute('role', 'radiogroup');
+      group.append(element);
+    }
+  },
+
+  waves_page_style_control__deps: ['$wavesPage'],
+  waves_page_style_control: function (id, background, colour, fontFamily, fontPixels, italic, weight, align,
+                                      transparent) {
+    const style = wavesPage.elements[id].style;
+    const back = UTF8ToString(background);
+    const fore = UTF8ToString(colour);
+    style.backgroundColor = transparent ? 'transparent' : (back || 'ButtonFace');
+    style.color = fore || 'ButtonText';
+    const family = UTF8ToString(fontFamily);
+    if (family) {
+      style.fontFamily = family;
+      style.fontSize = wavesPage.px(fontPixels);
+      style.fontStyle = italic ? 'italic' : 'normal';
+      style.fontWeight = String(weight);
+    }
+    style.textAlign = ['left', 'right', 'center'][align];
+  },
+
+  waves_page_name_control__deps: ['$wavesPage'],
+  waves_page_name_control: function (id, name, description) {
+    const element = wavesPage.named(id);
+    element.setAttribute('aria-label', UTF8ToString(name));
+    if (element.classList.contains('frame') && !element.hasAttribute('role')) element.setAttribute('role', 'group');
+    wavesPage.describe(element, UTF8ToString(description));
+  },
+
+  waves_page_own__deps: ['$wavesPage'],
+  waves_page_own: function (owner, owned) {
+    const element = wavesPage.elements[owner];
+    const ids = element.getAttribute('aria-owns');
+    const id = wavesPage.elements[owned].id;
+    element.setAttribute('aria-owns', ids ? ids + ' ' + id : id);
+  },
+
+  // A value label reads with what it belongs to: "A amplitude 0.5".
+  waves_page_set_subject__deps: ['$wavesPage'],
+  waves_page_set_subject: function (id, subject) {
+    const spoken = wavesPage.elements[id].firstChild;
+    spoken.className = 'spoken';
+    spoken.textContent = UTF8ToString(subject) + ' ';
+  },
+
+  waves_page_set_text__deps: ['$wavesPage'],
+  waves_page_set_text: function (id, text) {
+    wavesPage.elements[id].lastChild.textContent = UTF8ToString(text);
+  },
+
+  waves_page_set_value__deps: ['$wavesPage'],
+  waves_page_set_value: function (id, text) {
+    const element = wavesPage.elements[id];
+    const value = UTF8ToString(text);
+    element.setAttribute('aria-valuenow', String(Number(value)));
+    element.setAttribute('aria-valuetext', value);
+  },
+
+  waves_page_set_checked__deps: ['$wavesPage'],
+  waves_page_set_checked: function (id, checked) {
+    const input = wavesPage.elements[id].querySelector('input');
+    input.checked = checked !== 0;
+  },
+
+  waves_page_set_description__deps: ['$wavesPage'],
+  waves_page_set_description: function (id, text) {
+    wavesPage.describe(wavesPage.elements[id], UTF8ToString(text));
+  },
+
+  waves_page_show_picture__deps: ['$wavesPage'],
+  waves_page_show_picture: function (id, pixels, width, height) {
+    const canvas = wavesPage.elements[id];
+    if (canvas.width !== width) canvas.width = width;
+    if (canvas.height !== height) canvas.height = height;
+    if (width === 0 || height === 0) return;
+    const data = new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4);
+    canvas.getContext('2d').putImageData(new ImageData(data, width, height), 0, 0);
+  },
+
+  waves_page_ready: function () {
+    performance.mark('waves-ready');
+    document.getElementById('waves').dataset.ready = 'true';
+  },
+
+  waves_page_fail: function (reason) {
+    console.error('waves: ' + UTF8ToString(reason));
+    document.getElementById('waves-failed').hidden = false;
+  },
+});

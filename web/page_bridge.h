@@ -1,0 +1,54 @@
+// The calls from the program into its web page (page.js) and back.
+//
+// The page holds no data of its own: every position, caption, colour, font
+// and name comes through these calls from the layout tables. Strings are
+// UTF-8; an id is the control's index in the layout table.
+#pragma once
+
+#include <cstdint>
+
+extern "C" {
+
+// Into the page ------------------------------------------------------------
+
+// The window: its frame of outer_width x outer_height CSS px, a caption bar
+// with the title, and a client area of client_width x client_height in the
+// given background colour (a CSS colour).
+void waves_page_open_window(const char* title, double outer_width, double outer_height, double client_width,
+                            double client_height, double border, const char* background);
+// Places the window's outer top-left corner, in CSS px from the page's.
+void waves_page_place_window(double left, double top);
+double waves_page_viewport_width();
+double waves_page_viewport_height();
+double waves_page_device_pixel_ratio();
+
+// The element of the control called name (kind: the layout's ControlKind),
+// nested in the element parent (-1: the client area), at left, top with the
+// given size, all in CSS px, and with the given stacking level.
+void waves_page_add_control(int id, const char* name, int kind, int parent, double left, double top, double width,
+                            double height, int stacking, const char* caption);
+// Colours are CSS colours; an empty one is the platform's own button face
+// (background) or button text (colour). align: 0 left, 1 right, 2 centred.
+void waves_page_style_control(int id, const char* background, const char* colour, const char* font_family,
+                              int font_pixels, int italic, int weight, int align, int transparent);
+void waves_page_name_control(int id, const char* name, const char* description);
+void waves_page_own(int owner, int owned);
+void waves_page_set_subject(int label, const char* subject);
+void waves_page_set_text(int id, const char* text);
+void waves_page_set_value(int spin_button, const char* text);
+void waves_page_set_checked(int id, int checked);
+void waves_page_set_description(int id, const char* text);
+// Shows width x height RGBA pixels on the canvas id.
+void waves_page_show_picture(int id, const std::uint32_t* pixels, int width, int height);
+// Every graph is drawn: the page is ready for the user.
+void waves_page_ready();
+// Start-up could not complete: the page says so instead of staying blank.
+void waves_page_fail(const char* reason);
+
+// Back from the page -------------------------------------------------------
+
+void waves_spin(int id, int up);
+void waves_click(int id);
+void waves_device_pixel_ratio_changed();
+void waves_viewport_changed();
+}

@@ -1,0 +1,222 @@
+#include "web/web_window.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "app/start_up.h"
+#include "layout/accessible_text.h"
+#include "layout/form_parts.h"
+#include "layout/graph_descriptions.h"
+#include "layout/layout_style.h"
+#include "web/legible_colour.h"
+#include "web/page_model.h"
+
+namespace {
+
+// The sunken border around a graph's picture, in CSS px.
+constexpr double kSurfaceBorder = 1.0;
+
+// The light grey that the browser's own button face is (a "default" background).
+constexpr waves::Rgb kButtonFace{239, 239, 239};
+
+std::string css_colour(waves::Rgb rgb) {
+    return "rgb(" + std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," + std::to_string(rgb.blue) + ")";
+}
+
+std::string css_colour(LayoutColour colour) {
+    return colour == LayoutColour::platform_default ? "" : css_colour(layout_rgb(colour));
+}
+
+// What shows behind a control's text: its own background, or for a
+// transparent label that of its container.
+waves::Rgb background_behind(const std::vector<ControlSpec>& layout, const ControlSpec& control) {
+    LayoutColour background = control.background;
+    if (control.transparent) {
+        const auto container = std::find_if(layout.begin(), layout.end(),
+                                            [&](const ControlSpec& c) { return c.name == control.container; });
+        background = container != layout.end() ? container->background : kWindowBackground;
+    }
+    return background == LayoutColour::platform_default ? kButtonFace : layout_rgb(background);
+}
+
+// The layout's text colour, darkened where it would not be legible.
+std::string css_text_colour(const std::vector<ControlSpec>& layout, const ControlSpec& control) {
+    if (control.text == LayoutColour::platform_default) return "";
+    return css_colour(legible_on(layout_rgb(control.text), background_behind(layout, control)));
+}
+
+// The layout's face, its stand-ins, then the generic family.
+std::string css_font_family(const FontSpec& font) {
+    std::string family = "\"" + std::string(font.face) + "\"";
+    for (const std::string_view stand_in : font.stand_ins) family += ", \"" + std::string(stand_in) + "\"";
+    switch (font.generic) {
+        case GenericFamily::serif: return family + ", serif";
+        case GenericFamily::sans_serif: return family + ", sans-serif";
+        case GenericFamily::monospace: return family + ", monospace";
+    }
+    return family;
+}
+
+int device_pixels(double css, double ratio) { return std::max(0, static_cast<int>(std::lround(css * ratio))); }
+
+}  // namespace
+
+WebWindow::WebWindow() : layout_(window_layout()) {
+    if (!build_page() || !bind_form()) return;
+    waves::Form_Load(form_);
+    started_ = true;
+    after_event();
+    waves_page_ready();
+}
+
+int WebWindow::id_of(const std::string& name) const {
+    for (std::size_t id = 0; id < layout_.size(); ++id) {
+        if (layout_[id].name == name) return static_cast<int>(id);
+    }
+    return -1;
+}
+
+bool WebWindow::build_page() {
+    const std::string title(kWindowCaption);
+    const double client_width = css_pixels(kClientWidthTwips);
+    const double client_height = css_pixels(kClientHeightTwips);
+    const double outer_width = css_pixels(static_cast<double>(waves::kOuterWidthTwips));
+    const double outer_height = css_pixels(static_cast<double>(waves::kOuterHeightTwips));
+    waves_page_open_window(title.c_str(), outer_width, outer_height, client_width, client_height,
+                           (outer_width - client_width) / 2.0, css_colour(kWindowBackground).c_str());
+
+    const std::vector<PageControl> page_elements = page_controls(layout_);
+    for (const PageControl& page : page_elements) {
+        const ControlSpec& control = layout_[static_cast<std::size_t>(page.id)];
+        waves_page_add_control(page.id, control.name.c_str(), static_cast<int>(control.kind), page.dom_parent,
+                               page.left, page.top, page.width, page.height, page.stacking, control.caption.c_str());
+        const bool has_font = control.font != FontCode::none;
+        const FontSpec* font = has_font ? &layout_font_spec(control.font) : nullptr;
+        waves_page_style_control(page.id, css_colour(control.background).c_str(),
+                                 css_text_colour(layout_, control).c_str(),
+                                 has_font ? css_font_family(*font).c_str() : "", has_font ? font->pixel_size : 0,
+                                 has_font && font->italic ? 1 : 0, has_font ? font->weight : 400,
+                                 static_cast<int>(control.align), control.transparent ? 1 : 0);
+        if (control.kind == ControlKind::option_button) waves_page_set_checked(page.id, control.selected ? 1 : 0);
+        if (control.kind == ControlKind::graph_surface) {
+            surfaces_.push_back({page.id, page.width - 2 * kSurfaceBorder, page.height - 2 * kSurfaceBorder,
+                                 std::make_unique<picture::PixelSurface>(layout_rgb(control.background), page.height)});
+        }
+    }
+
+    // A group owns controls whose elements come after its own.
+    for (const PageControl& page : page_elements) {
+        for (const int owned : page.owned) waves_page_own(page.id, owned);
+    }
+
+    for (const AccessibleText& text : accessible_texts()) {
+        const int id = id_of(text.control);
+        if (id < 0) {
+            waves_page_fail(("no control called " + text.control + " to name").c_str());
+            return false;
+        }
+        const std::string name = fill_in(text.name, text.argument);
+        waves_page_name_control(id, name.c_str(), fill_in(text.description, text.argument).c_str());
+        if (!text.value_label.empty()) {
+            const int label = id_of(text.value_label);
+            if (label < 0) {
+                waves_page_fail(("no value label called " + text.value_label).c_str());
+                return false;
+            }
+            waves_page_set_subject(label, name.c_str());
+            labels_.push_back(std::make_unique<DomLabel>(label, id));
+        }
+    }
+    size_surfaces();
+    return true;
+}
+
+bool WebWindow::bind_form() {
+    for (Surface& surface : surfaces_) {
+        waves::GraphSurface** slot = surface_slot(form_, layout_[static_cast<std::size_t>(surface.id)].name);
+        if (slot != nullptr) *slot = surface.surface.get();
+    }
+    for (std::size_t id = 0; id < layout_.size(); ++id) {
+        if (waves::OptionSelection** slot = option_slot(form_, layout_[id].name)) {
+            options_.push_back(std::make_unique<DomOption>(static_cast<int>(id)));
+            *slot = options_.back().get();
+        }
+    }
+    for (const auto& label : labels_) {
+        if (waves::TextLabel** slot = label_slot(form_, layout_[static_cast<std::size_t>(label->id())].name)) {
+            *slot = label.get();
+        }
+    }
+    form_.window = this;
+    if (const std::string missing = missing_parts(form_); !missing.empty()) {
+        waves_page_fail(("the window has no " + missing).c_str());
+        return false;
+    }
+
+    handlers_.assign(layout_.size(), {});
+    for (const ControlHandler& handler : control_handlers()) {
+        const int id = id_of(handler.control);
+        if (id < 0) {
+            waves_page_fail(("no control called " + handler.control + " to bind").c_str());
+            return false;
+        }
+        handlers_[static_cast<std::size_t>(id)].push_back(&handler);
+    }
+    descriptions_.assign(layout_.size(), "");
+    return true;
+}
+
+void WebWindow::on_event(int id, ControlEvent event) {
+    if (!started_ || id < 0 || id >= static_cast<int>(handlers_.size())) return;
+    for (const ControlHandler* handler : handlers_[static_cast<std::size_t>(id)]) {
+        if (handler->event == event) handler->handler(form_, handler->index);
+    }
+    after_event();
+}
+
+void WebWindow::after_event() {
+    for (Surface& surface : surfaces_) {
+        if (!surface.surface->take_changed()) continue;
+        const picture::PixelRaster& raster = surface.surface->raster();
+        waves_page_show_picture(surface.id, raster.pixels(), raster.width(), raster.height());
+    }
+    for (const auto& [graph, description] : graph_descriptions(form_.params)) {
+        const int id = id_of(graph);
+        std::string& shown = descriptions_[static_cast<std::size_t>(id)];
+        if (shown == description) continue;
+        shown = description;
+        waves_page_set_description(id, shown.c_str());
+    }
+}
+
+void WebWindow::size_surfaces() {
+    const double ratio = waves_page_device_pixel_ratio();
+    for (Surface& surface : surfaces_) {
+        surface.surface->set_device_size(device_pixels(surface.content_width, ratio),
+                                         device_pixels(surface.content_height, ratio));
+    }
+}
+
+void WebWindow::on_device_pixel_ratio_changed() {
+    size_surfaces();
+    if (started_) after_event();
+}
+
+void WebWindow::on_viewport_changed() {
+    if (started_) waves::size_and_centre_window(*this);
+}
+
+void WebWindow::set_outer_size(float width_twips, float height_twips) { outer_size_ = {width_twips, height_twips}; }
+
+waves::TwipSize WebWindow::outer_size() const { return outer_size_; }
+
+waves::TwipSize WebWindow::screen_size() const {
+    return {static_cast<float>(waves_page_viewport_width() * kTwipsPerPixel),
+            static_cast<float>(waves_page_viewport_height() * kTwipsPerPixel)};
+}
+
+void WebWindow::move_to(float left_twips, float top_twips) {
+    // Only where centring would push the caption bar out of the page.
+    waves_page_place_window(std::max(0.0, css_pixels(static_cast<double>(left_twips))),
+                            std::max(0.0, css_pixels(static_cast<double>(top_twips))));
+}

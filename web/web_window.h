@@ -1,0 +1,76 @@
+// The window Form1 as a web page: builds the page's elements from the
+// layout tables, hands its canvases, value labels and cos/sin radio buttons
+// to the core, binds each control's events to the same handlers as the
+// desktop (layout/control_events.h) and runs start-up.
+//
+// After every event it shows the pictures that changed, one putImageData
+// per changed canvas, and brings each graph's description for screen
+// readers up to date. The canvases keep their pictures; nothing is drawn
+// again unless a handler draws or the device pixel ratio changes (then each
+// surface renders its record at the new resolution).
+//
+// As the core's WindowPlacement the window is a box of the layout's outer
+// size in the browser's viewport, which is its screen; when the viewport
+// changes size, the window is centred in it again. On a viewport smaller
+// than the window its top-left corner stays inside the page, where the
+// page can be scrolled to the rest.
+//
+// One instance lives as long as the page.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/form.h"
+#include "app/window_placement.h"
+#include "layout/control_events.h"
+#include "layout/layout_table.h"
+#include "picture/pixel_surface.h"
+#include "web/dom_controls.h"
+
+class WebWindow final : private waves::WindowPlacement {
+public:
+    WebWindow();
+    WebWindow(const WebWindow&) = delete;
+    WebWindow& operator=(const WebWindow&) = delete;
+
+    // An event of the control with this id in the layout table.
+    void on_event(int id, ControlEvent event);
+    void on_device_pixel_ratio_changed();
+    void on_viewport_changed();
+
+private:
+    struct Surface {
+        int id = 0;
+        double content_width = 0.0;  // CSS px inside the border
+        double content_height = 0.0;
+        std::unique_ptr<picture::PixelSurface> surface;
+    };
+
+    // Builds the elements; false, with the page told why, if the layout
+    // tables do not fit together.
+    bool build_page();
+    bool bind_form();
+    // Shows the changed pictures and the graphs' new descriptions.
+    void after_event();
+    void size_surfaces();
+    int id_of(const std::string& name) const;
+
+    // waves::WindowPlacement, in twips.
+    void set_outer_size(float width_twips, float height_twips) override;
+    waves::TwipSize outer_size() const override;
+    waves::TwipSize screen_size() const override;
+    void move_to(float left_twips, float top_twips) override;
+
+    const std::vector<ControlSpec>& layout_;
+    waves::Form form_;
+    std::vector<Surface> surfaces_;
+    std::vector<std::unique_ptr<DomLabel>> labels_;
+    std::vector<std::unique_ptr<DomOption>> options_;
+    // By control id: the handlers of its events.
+    std::vector<std::vector<const ControlHandler*>> handlers_;
+    std::vector<std::string> descriptions_;  // by control id, as last shown
+    waves::TwipSize outer_size_{};
+    bool started_ = false;
+};
