@@ -3,10 +3,12 @@
 #include "graphs/drawing_routines.h"
 
 #include <cmath>
+#include <iomanip>
 
 #include <gtest/gtest.h>
 
 #include "graphs/colours.h"
+#include "graphs/wave_values.h"
 #include "recorded_form.h"
 
 namespace waves {
@@ -144,22 +146,42 @@ void set_mixed_waves(Parameters& p) {
     p.t_span = 3.0f;
 }
 
-TEST_F(DrawingRoutines, SumGraphIsTheSampleBySampleSumOfTheComponentGraphs) {
+TEST_F(DrawingRoutines, SumGraphsCarryTheSingleSumOfTheComponentsBitForBit) {
+    // E is summed in single precision, each double term added onto the float
+    // running sum; E' is W times that float E, rounded once. Summing in
+    // double and rounding once gives another float at many samples here.
     set_mixed_waves(p);
-    for (int i = 0; i < kComponentCount; ++i) get_curve(p, g, i);
-    get_curve2(p, g);
-    const std::vector<DrawCall> e = samples(f.Gr().picture());
-    std::vector<std::vector<DrawCall>> components;
-    for (int i = 0; i < kComponentCount; ++i) components.push_back(samples(f.Grph(i).picture()));
-    ASSERT_EQ(e.size(), 401u);
-    for (std::size_t n = 0; n < e.size(); ++n) {
-        double sum = 0.0;
-        for (const std::vector<DrawCall>& component : components) {
-            ASSERT_EQ(component.at(n).args[0], e[n].args[0]);
-            sum += static_cast<double>(component.at(n).args[1]);
-        }
-        EXPECT_NEAR(static_cast<double>(e[n].args[1]), sum, 1e-5) << "sample " << n;
+    for (int i = 0; i < kComponentCount; ++i) {
+        get_curve(p, g, i);
+        get_m_curve(p, g, i);
     }
+    get_curve2(p, g);
+    get_curve3(p, g);
+    const std::vector<DrawCall> e = samples(f.Gr().picture());
+    const std::vector<DrawCall> e_prime = samples(f.m_gr().picture());
+    ASSERT_EQ(e.size(), 401u);
+    ASSERT_EQ(e_prime.size(), 401u);
+    int rounded_once_differs = 0;
+    double x = 0.0;
+    for (std::size_t n = 0; n < e.size(); ++n, x += p.pi_value * static_cast<double>(p.t_span) / 200.0) {
+        ASSERT_EQ(e[n].args[0], static_cast<float>(x)) << "sample " << n;
+        ASSERT_EQ(e_prime[n].args[0], e[n].args[0]) << "sample " << n;
+        float sum = 0.0f;
+        double double_sum = 0.0;
+        for (int j = 0; j < kComponentCount; ++j) {
+            const double term = component_value(p, j, x);
+            sum = static_cast<float>(static_cast<double>(sum) + term);
+            double_sum += term;
+        }
+        if (static_cast<float>(double_sum) != sum) ++rounded_once_differs;
+        const auto product = static_cast<float>(reference_value(p, x) * static_cast<double>(sum));
+        EXPECT_EQ(e[n].args[1], sum)
+            << std::setprecision(9) << "E at sample " << n << ": " << e[n].args[1] << ", not " << sum;
+        EXPECT_EQ(e_prime[n].args[1], product)
+            << std::setprecision(9) << "E' at sample " << n << ": " << e_prime[n].args[1] << ", not " << product;
+    }
+    // These waves tell the two ways of summing apart (at 45 of the 401 samples).
+    EXPECT_GT(rounded_once_differs, 20);
 }
 
 TEST_F(DrawingRoutines, SumOfProductsEqualsTheSumOfTheFourProducts) {

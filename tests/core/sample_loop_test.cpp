@@ -61,5 +61,14 @@ TEST(SampleLoop, ValuesAreRoundedToSinglePrecision) {
     EXPECT_EQ(log.calls.front().args[1], 0.1f);
 }
 
+TEST(SampleLoopDeathTest, ASpanOfZeroNeverEndsAndTheRecorderStopsIt) {
+    // No handler lets t_span fall below 1; if one did, x_step would be 0.
+    // The recorder ends the test with its name rather than fill the memory.
+    DrawLog log;
+    RecordingSurface surface("Gr", 1.0, log);
+    EXPECT_DEATH(sample_loop(surface, with_span(0), [](double) { return 0.0; }),
+                 "recording surface Gr: more than 1000000 drawing calls since its last clear");
+}
+
 }  // namespace
 }  // namespace waves

@@ -1,6 +1,8 @@
 #include "recording_surface.h"
 
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <ostream>
 #include <set>
@@ -8,6 +10,10 @@
 
 namespace waves::testing {
 namespace {
+
+// Far more drawing calls since a clear than any picture makes: the largest
+// in the tests, a grid of forty thousand period lines, makes some 40 000.
+constexpr std::size_t kMostPictureCalls = 1'000'000;
 
 std::string float_text(float value) {
     std::array<char, 32> buffer{};
@@ -110,6 +116,11 @@ void RecordingSurface::record(const DrawCall& call) {
     if (call.op == Op::clear) {
         picture_.clear();
     } else if (call.op != Op::set_scale) {
+        if (picture_.size() == kMostPictureCalls) {
+            std::fprintf(stderr, "recording surface %s: more than %zu drawing calls since its last clear"
+                         " — an endless sample loop?\n", name_.c_str(), kMostPictureCalls);
+            std::abort();
+        }
         picture_.push_back(call);
     }
     log_.calls.push_back(call);

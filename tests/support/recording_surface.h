@@ -4,7 +4,9 @@
 // shared by all surfaces of a form, so a test can check the exact order of
 // calls across surfaces. Each surface also keeps its own picture: the
 // drawing calls (pen, line, line_to, point) since its last clear, which is
-// what the surface would show.
+// what the surface would show. A picture of more than a million calls
+// fails the test and aborts it at once: that is a sample loop that never
+// ends, which would otherwise fill the memory.
 #pragma once
 
 #include <array>
