@@ -6,26 +6,44 @@
 // and chains the keyboard focus in the order of the Tab indices. Each
 // widget's objectName is its layout name ("SpinButton3(0)"), so tests and
 // accessibility tools find it by that name too.
+//
+// A lookup of a name the table does not have, or of a control of another
+// kind, throws MissingControl, naming it: the window is built once, at
+// start-up, so a table that does not fit stops the program there, in every
+// build, with that message.
 #pragma once
 
 #include <QHash>
 #include <QString>
 #include <QWidget>
-#include <cassert>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
 #include "layout/layout_table.h"
 
+class MissingControl : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 class ControlTree {
 public:
     // The control called name, as the widget class the layout gives it.
-    // REQUIRES: the layout has a control of that name and kind.
     template <typename Widget>
     Widget& get(std::string_view name) const {
-        Widget* widget = qobject_cast<Widget*>(controls_.value(to_key(name)));
-        assert(widget != nullptr && "no control of that name and kind");
+        QWidget* control = controls_.value(to_key(name));
+        if (control == nullptr) throw MissingControl("the window has no control called " + std::string(name));
+        Widget* widget = qobject_cast<Widget*>(control);
+        if (widget == nullptr) {
+            throw MissingControl("the control " + std::string(name) + " is not a " +
+                                 Widget::staticMetaObject.className());
+        }
         return *widget;
     }
+
+    // The control called name, whatever its class, or nullptr.
+    QWidget* find(std::string_view name) const { return controls_.value(to_key(name)); }
 
     void add(const std::string& name, QWidget* widget) { controls_.insert(QString::fromStdString(name), widget); }
 

@@ -6,12 +6,10 @@
 #include "app/start_up.h"
 #include "ui/accessible_names.h"
 #include "ui/appearance.h"
-#include "ui/component_band.h"
 #include "ui/graph_descriptions.h"
-#include "ui/reference_band.h"
 #include "ui/accessible_interfaces.h"
-#include "ui/sum_band.h"
 #include "ui/twips.h"
+#include "ui/window_binding.h"
 
 namespace {
 
@@ -34,10 +32,8 @@ MainWindow::MainWindow(QWidget* parent)
 
     controls_ = build_control_tree(*this, window_layout());
     name_controls_for_screen_readers(controls_);
-    bind_reference_band(controls_, form_, dispatch_);
-    for (int i = 0; i < waves::kComponentCount; ++i) bind_component_band(controls_, form_, dispatch_, i);
-    bind_sum_band(controls_, form_, dispatch_);
     form_.window = this;
+    bind_window(controls_, window_layout(), form_, dispatch_);
 
     waves::Form_Load(form_);
     describe_graphs(controls_, form_.params);

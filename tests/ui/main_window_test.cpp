@@ -10,6 +10,7 @@
 #include "ui/graph_surface_widget.h"
 #include "ui/main_window.h"
 #include "ui/spin_button.h"
+#include "ui/window_binding.h"
 #include "window_driver.h"
 
 namespace {
@@ -128,6 +129,8 @@ private slots:
     void clicks_redraw_the_pictures_as_the_handlers_say();
     void h_ratio_is_measured_from_the_real_graphs();
     void focus_follows_the_tab_indices();
+    void a_layout_that_does_not_fit_stops_start_up_naming_the_control_data();
+    void a_layout_that_does_not_fit_stops_start_up_naming_the_control();
 
 private:
     std::unique_ptr<MainWindow> window;
@@ -348,6 +351,48 @@ void MainWindowTest::focus_follows_the_tab_indices() {
     }
     QCOMPARE(actual.mid(0, expected.size()), expected);
     QCOMPARE(actual.last(), QStringLiteral("Gr"));  // and round again
+}
+
+void MainWindowTest::a_layout_that_does_not_fit_stops_start_up_naming_the_control_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a graph missing") << "drop Grph(2)" << "the window has no Grph(2)";
+    QTest::newRow("a value label missing") << "drop labelt" << "the window has no labelt";
+    QTest::newRow("arrows missing") << "drop SpinButton4(3)" << "the window has no control called SpinButton4(3)";
+    QTest::newRow("a label where a graph belongs") << "label m_gr" << "the control m_gr is not a GraphSurfaceWidget";
+}
+
+// Whatever the build, the window says what does not fit instead of running
+// handlers on a null control.
+void MainWindowTest::a_layout_that_does_not_fit_stops_start_up_naming_the_control() {
+    QFETCH(QString, change);
+    QFETCH(QString, message);
+    std::vector<ControlSpec> layout = window_layout();
+    const std::string name = change.section(' ', 1).toStdString();
+    const auto spec = std::find_if(layout.begin(), layout.end(), [&](const ControlSpec& c) { return c.name == name; });
+    QVERIFY(spec != layout.end());
+    if (change.startsWith("drop")) {
+        layout.erase(spec);
+    } else {
+        spec->kind = ControlKind::label;
+    }
+    struct : waves::WindowPlacement {
+        void set_outer_size(float, float) override {}
+        waves::TwipSize outer_size() const override { return {}; }
+        waves::TwipSize screen_size() const override { return {}; }
+        void move_to(float, float) override {}
+    } placement;
+    QWidget host;
+    waves::Form form;
+    form.window = &placement;
+    EventDispatch dispatch([] {});
+    QString thrown;
+    try {
+        bind_window(build_control_tree(host, layout), layout, form, dispatch);
+    } catch (const MissingControl& error) {
+        thrown = QString::fromStdString(error.what());
+    }
+    QCOMPARE(thrown, message);
 }
 
 QTEST_MAIN(MainWindowTest)
