@@ -15,8 +15,8 @@
 set -u
 program="$1"
 x11_probe_program="$2"
-# shellcheck source=../../scripts/lib/x11.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/x11.sh"
+# shellcheck source=x11.sh
+source "$(dirname "${BASH_SOURCE[0]}")/x11.sh"
 
 # Left behind on a failure only, to show what the screen looked like.
 failure_picture="$PWD/real_window_test_failure.png"

@@ -8,7 +8,7 @@
 #
 # Each screen is a private Xvfb without a window manager, so the X window
 # is the client area and its position is the outer position (see
-# scripts/lib/x11.sh).
+# tests/system/x11.sh).
 #
 # Usage: small_screen_test.sh WAVES_PROGRAM
 set -u

@@ -1,6 +1,6 @@
 # shellcheck shell=bash
 # The opening the system tests share that run the real program in a private
-# X server: the helpers of scripts/lib/x11.sh, whatever they start stopped
+# X server: the helpers of tests/system/x11.sh, whatever they start stopped
 # on any way out (x11_stop_on_exit), `fail`, and checks of what the test
 # was given and needs. Sourced, not run, after `set -u`:
 #
@@ -13,8 +13,8 @@
 #
 # Each check fails the test with a message of its own.
 
-# shellcheck source=../../scripts/lib/x11.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/x11.sh"
+# shellcheck source=x11.sh
+source "$(dirname "${BASH_SOURCE[0]}")/x11.sh"
 
 x11_stop_on_exit
 

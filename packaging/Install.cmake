@@ -61,8 +61,8 @@ if(NOT WAVES_EXECUTABLE)
     set(WAVES_EXECUTABLE waves)
 endif()
 
-set(waves_desktop_dir "${PROJECT_SOURCE_DIR}/desktop")
-set(waves_generated_dir "${PROJECT_BINARY_DIR}/desktop")
+set(waves_desktop_dir "${PROJECT_SOURCE_DIR}/packaging")
+set(waves_generated_dir "${PROJECT_BINARY_DIR}/packaging")
 configure_file("${waves_desktop_dir}/waves.desktop.in"
                "${waves_generated_dir}/${WAVES_APP_ID}.desktop" @ONLY)
 configure_file("${waves_desktop_dir}/waves.metainfo.xml.in"
