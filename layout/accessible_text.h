@@ -8,26 +8,28 @@
 // label, and the label reads as "A amplitude 0.5". None of this changes a
 // caption of the layout.
 //
-// Names and descriptions are kept as source texts with a place holder %1
-// for the one thing that varies (the wave's letter, the step), so that a
-// front end can translate the text before filling it in. Both front ends
-// read this one table.
+// Names and descriptions are source texts of the context "AccessibleText",
+// with a place holder %1 for the one thing that varies (the wave's letter,
+// the step), so that a front end translates the text before filling it in.
+// Both front ends read this one table.
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "layout/translator.h"
+
 struct AccessibleText {
-    std::string control;           // the layout name: "SpinButton3(0)"
-    std::string_view name;         // source text, may hold %1: "%1 amplitude"
-    std::string_view description;  // source text, may hold %1; empty for none
-    std::string argument;          // what %1 stands for: "A"; empty for none
-    std::string value_label;       // arrow pairs: the label that shows the value
+    std::string control;      // the layout name: "SpinButton3(0)"
+    const char* name = "";         // source text, may hold %1: "%1 amplitude"
+    const char* description = "";  // source text, may hold %1; empty for none
+    std::string argument;     // what %1 stands for: "A"; empty for none
+    std::string value_label;  // arrow pairs: the label that shows the value
 };
 
 // Every named control of the window, by band: W, then A to D, then the sums.
 const std::vector<AccessibleText>& accessible_texts();
 
-// text with every %1 replaced by argument.
-std::string fill_in(std::string_view text, std::string_view argument);
+// The name and the description in the translator's language, filled in.
+std::string accessible_name(const AccessibleText& text, const Translator& translator);
+std::string accessible_description(const AccessibleText& text, const Translator& translator);

@@ -2,15 +2,19 @@
 
 #include "graphs/graph_description.h"
 
-std::vector<std::pair<std::string, std::string>> graph_descriptions(const waves::Parameters& params) {
+std::vector<std::pair<std::string, std::string>> graph_descriptions(const waves::Parameters& params,
+                                                                    const Translator& translator) {
+    const waves::SpanWords english;
+    const waves::SpanWords words{translator.translate("GraphDescription", english.one_period.c_str()),
+                                 translator.translate("GraphDescription", english.periods.c_str())};
     std::vector<std::pair<std::string, std::string>> descriptions;
-    descriptions.emplace_back("std_grph", waves::describe_reference_graph(params));
+    descriptions.emplace_back("std_grph", waves::describe_reference_graph(params, words));
     for (int i = 0; i < waves::kComponentCount; ++i) {
         const std::string index = "(" + std::to_string(i) + ")";
-        descriptions.emplace_back("Grph" + index, waves::describe_component_graph(params, i));
-        descriptions.emplace_back("m_grph" + index, waves::describe_product_graph(params, i));
+        descriptions.emplace_back("Grph" + index, waves::describe_component_graph(params, i, words));
+        descriptions.emplace_back("m_grph" + index, waves::describe_product_graph(params, i, words));
     }
-    descriptions.emplace_back("Gr", waves::describe_sum_graph(params));
-    descriptions.emplace_back("m_gr", waves::describe_sum_of_products_graph(params));
+    descriptions.emplace_back("Gr", waves::describe_sum_graph(params, words));
+    descriptions.emplace_back("m_gr", waves::describe_sum_of_products_graph(params, words));
     return descriptions;
 }

@@ -1,7 +1,7 @@
 // What each of the eleven graphs shows right now, in words and numbers, by
 // its layout name: the text a screen reader reads as the graph's
-// description (graphs/graph_description.h), brought up to date by the front
-// ends after every event.
+// description (graphs/graph_description.h), in the translator's language,
+// brought up to date by the front ends after every event.
 #pragma once
 
 #include <string>
@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "app/parameters.h"
+#include "layout/translator.h"
 
 // (control name, description) for every graph: W, A..D, A'..D', E, E'.
-std::vector<std::pair<std::string, std::string>> graph_descriptions(const waves::Parameters& params);
+std::vector<std::pair<std::string, std::string>> graph_descriptions(const waves::Parameters& params,
+                                                                    const Translator& translator);

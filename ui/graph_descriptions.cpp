@@ -1,9 +1,10 @@
 #include "ui/graph_descriptions.h"
 
 #include "layout/graph_descriptions.h"
+#include "ui/qt_translator.h"
 
 void describe_graphs(const ControlTree& controls, const waves::Parameters& params) {
-    for (const auto& [graph, description] : graph_descriptions(params)) {
+    for (const auto& [graph, description] : graph_descriptions(params, QtTranslator())) {
         QWidget& widget = controls.get<QWidget>(graph);
         const QString text = QString::fromStdString(description);
         if (widget.accessibleDescription() != text) widget.setAccessibleDescription(text);

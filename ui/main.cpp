@@ -10,6 +10,7 @@
 
 #include "ui/appearance.h"
 #include "ui/main_window.h"
+#include "ui/translations.h"
 
 namespace {
 
@@ -51,6 +52,7 @@ int main(int argc, char* argv[]) {
 #endif
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     install_font_substitutes();
+    install_translations(application);
 
     MainWindow window;
     window.show();

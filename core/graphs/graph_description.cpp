@@ -37,8 +37,8 @@ std::string component_terms(const Parameters& p, int* count) {
     return terms.empty() ? "0" : terms;
 }
 
-std::string span(const Parameters& p) {
-    return ", t = " + number_text(p.t_span) + (p.t_span == 1.0f ? " period" : " periods");
+std::string with_span(const std::string& formula, const Parameters& p, const SpanWords& words) {
+    return fill_in(p.t_span == 1.0f ? words.one_period : words.periods, {formula, number_text(p.t_span)});
 }
 
 }  // namespace
@@ -48,27 +48,30 @@ std::string component_letter(int index) {
     return std::string(1, static_cast<char>('A' + index));
 }
 
-std::string describe_component_graph(const Parameters& p, int index) {
-    return component_letter(index) + " = " + component_wave(p, index) + span(p);
+std::string describe_component_graph(const Parameters& p, int index, const SpanWords& words) {
+    return with_span(component_letter(index) + " = " + component_wave(p, index), p, words);
 }
 
-std::string describe_product_graph(const Parameters& p, int index) {
+std::string describe_product_graph(const Parameters& p, int index, const SpanWords& words) {
     const std::string letter = component_letter(index);
-    return letter + "' = " + letter + " × W = " + component_wave(p, index) + " × " + reference_wave(p) + span(p);
+    return with_span(letter + "' = " + letter + " × W = " + component_wave(p, index) + " × " + reference_wave(p), p,
+                     words);
 }
 
-std::string describe_reference_graph(const Parameters& p) { return "W = " + reference_wave(p) + span(p); }
+std::string describe_reference_graph(const Parameters& p, const SpanWords& words) {
+    return with_span("W = " + reference_wave(p), p, words);
+}
 
-std::string describe_sum_graph(const Parameters& p) {
+std::string describe_sum_graph(const Parameters& p, const SpanWords& words) {
     int count = 0;
-    return "E = A + B + C + D = " + component_terms(p, &count) + span(p);
+    return with_span("E = A + B + C + D = " + component_terms(p, &count), p, words);
 }
 
-std::string describe_sum_of_products_graph(const Parameters& p) {
+std::string describe_sum_of_products_graph(const Parameters& p, const SpanWords& words) {
     int count = 0;
     const std::string terms = component_terms(p, &count);
     const std::string e = count > 1 ? "(" + terms + ")" : terms;
-    return "E' = W × E = " + reference_wave(p) + " × " + e + span(p);
+    return with_span("E' = W × E = " + reference_wave(p) + " × " + e, p, words);
 }
 
 }  // namespace waves

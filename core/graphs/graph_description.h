@@ -8,20 +8,31 @@
 // Amplitudes and frequencies read as their labels do (number text of the
 // tenths divided by 10). A sum leaves out components of amplitude 0 and is
 // "0" when all are 0.
+//
+// The formula is the same in every language; the words around it come from
+// SpanWords, which a front end translates: "%1, t = %2 period" for one
+// period and "%1, t = %2 periods" otherwise, %1 being the formula and %2
+// the span as its label shows it.
 #pragma once
 
 #include <string>
 
 #include "app/parameters.h"
+#include "app/translatable.h"
 
 namespace waves {
 
+struct SpanWords {
+    std::string one_period = QT_TRANSLATE_NOOP("GraphDescription", "%1, t = %2 period");
+    std::string periods = QT_TRANSLATE_NOOP("GraphDescription", "%1, t = %2 periods");
+};
+
 // REQUIRES for the indexed ones: 0 <= index < kComponentCount.
-std::string describe_component_graph(const Parameters& params, int index);
-std::string describe_product_graph(const Parameters& params, int index);
-std::string describe_reference_graph(const Parameters& params);
-std::string describe_sum_graph(const Parameters& params);
-std::string describe_sum_of_products_graph(const Parameters& params);
+std::string describe_component_graph(const Parameters& params, int index, const SpanWords& words = {});
+std::string describe_product_graph(const Parameters& params, int index, const SpanWords& words = {});
+std::string describe_reference_graph(const Parameters& params, const SpanWords& words = {});
+std::string describe_sum_graph(const Parameters& params, const SpanWords& words = {});
+std::string describe_sum_of_products_graph(const Parameters& params, const SpanWords& words = {});
 
 // "A".."D" for 0..3.
 std::string component_letter(int index);

@@ -4,11 +4,11 @@
 
 project_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
-# What building needs on Debian 12.
+# What building needs on Debian 12 (lrelease compiles the translations).
 build_packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev qt6-l10n-tools
 )
 
 # Metric-compatible stand-ins for the layout's Windows fonts: Liberation

@@ -1,12 +1,16 @@
 #!/usr/bin/python3
 """Reads the running program through AT-SPI, as a screen reader does.
 
+    atspi_check.py APPLICATION [LANGUAGE]
+
 Finds the window of the application named on the command line, checks the
 names and roles of its controls, steps "A amplitude" up five times and "A
 frequency" once through the spin buttons' accessible "increase" action,
 and checks that the value label, the spin button's value and the graph's
 description follow, and that the description change was announced as an
-event. Exits non-zero, with a message, on the first thing that is wrong.
+event. With LANGUAGE "ja" (the program started with LANGUAGE=ja) the names
+and the description are the Japanese ones. Exits non-zero, with a message,
+on the first thing that is wrong.
 """
 import sys
 import time
@@ -52,28 +56,49 @@ def action_names(accessible):
     return [actions.getName(i).lower() for i in range(actions.nActions)]
 
 
+# What a screen reader hears, by language.
+SPOKEN = {
+    "en": {
+        "controls": [
+            ("spin button", "A amplitude"), ("spin button", "B frequency"), ("spin button", "W amplitude"),
+            ("spin button", "t span"), ("radio button", "W cos"), ("radio button", "step a 0.5"),
+            ("push button", "RESET"), ("image", "Essential Wave W"), ("image", "A'"), ("image", "E'"),
+            ("label", "A amplitude 0"), ("label", "t span 1"),
+        ],
+        "graph": "A", "amplitude": "A amplitude", "frequency": "A frequency", "label after": "A amplitude 5",
+        "description after": "A = 5 cos(1 x), t = 1 period",
+    },
+    "ja": {
+        "controls": [
+            ("spin button", "A の振幅"), ("spin button", "B の周波数"), ("spin button", "W の振幅"),
+            ("spin button", "表示周期数 t"), ("radio button", "W を cos に"), ("radio button", "振幅の刻み 0.5"),
+            ("push button", "RESET（リセット）"), ("image", "基準波 W のグラフ"), ("image", "A' のグラフ"),
+            ("image", "E' のグラフ"), ("label", "A の振幅 0"), ("label", "表示周期数 t 1"),
+        ],
+        "graph": "A のグラフ", "amplitude": "A の振幅", "frequency": "A の周波数", "label after": "A の振幅 5",
+        "description after": "A = 5 cos(1 x)、t = 1 周期",
+    },
+}
+
+
 def main():
+    spoken = SPOKEN[sys.argv[2] if len(sys.argv) > 2 else "en"]
     app = find_application(sys.argv[1])
     window = wait_for("the window", lambda: next(iter(app), None))
     if window.name != "波の合成と積":
         fail("window is called %r" % window.name)
 
-    for role, name in [
-        ("spin button", "A amplitude"), ("spin button", "B frequency"), ("spin button", "W amplitude"),
-        ("spin button", "t span"), ("radio button", "W cos"), ("radio button", "step a 0.5"),
-        ("push button", "RESET"), ("image", "Essential Wave W"), ("image", "A'"), ("image", "E'"),
-        ("label", "A amplitude 0"), ("label", "t span 1"),
-    ]:
+    for role, name in spoken["controls"]:
         find(window, role, name)
 
-    graph = find(window, "image", "A")
+    graph = find(window, "image", spoken["graph"])
     announced = []
     pyatspi.Registry.registerEventListener(
         lambda event: announced.append(event.source.name),
         "object:property-change:accessible-description")
 
-    amplitude = find(window, "spin button", "A amplitude")
-    frequency = find(window, "spin button", "A frequency")
+    amplitude = find(window, "spin button", spoken["amplitude"])
+    frequency = find(window, "spin button", spoken["frequency"])
     actions = amplitude.queryAction()
     if "increase" not in action_names(amplitude) or "decrease" not in action_names(amplitude):
         fail("A amplitude offers %r" % action_names(amplitude))
@@ -81,20 +106,21 @@ def main():
         actions.doAction(action_names(amplitude).index("increase"))
     frequency.queryAction().doAction(action_names(frequency).index("increase"))
 
-    wait_for("the label 'A amplitude 5'",
-             lambda: pyatspi.findDescendant(window, lambda a: a.name == "A amplitude 5"))
+    wait_for("the label %r" % spoken["label after"],
+             lambda: pyatspi.findDescendant(window, lambda a: a.name == spoken["label after"]))
     value = amplitude.queryValue().currentValue
     if value != 5.0:
         fail("A amplitude reads the value %r" % value)
-    expected = "A = 5 cos(1 x), t = 1 period"
+    expected = spoken["description after"]
     wait_for("the description %r" % expected, lambda: graph.description == expected)
 
     # Events arrive through the main loop of this client.
     def pump_until_announced():
         pyatspi.Registry.pumpQueuedEvents()
-        return "A" in announced
+        return spoken["graph"] in announced
     wait_for("the announcement of A's new description", pump_until_announced)
-    print("ok: names, roles, actions, value and the live description of A read through AT-SPI")
+    print("ok: names, roles, actions, value and the live description of A read through AT-SPI (%s)"
+          % (sys.argv[2] if len(sys.argv) > 2 else "en"))
 
 
 main()

@@ -1,0 +1,166 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>AccessibleText</name>
+    <message>
+        <source>Reference wave W</source>
+        <translation>基準波 W</translation>
+    </message>
+    <message>
+        <source>W amplitude</source>
+        <translation>W の振幅</translation>
+    </message>
+    <message>
+        <source>Steps the amplitude of the Essential Wave W by the step chosen in step a</source>
+        <translation>基準波 W の振幅を、「step a」で選んだ刻みずつ上げ下げします</translation>
+    </message>
+    <message>
+        <source>W frequency</source>
+        <translation>W の周波数</translation>
+    </message>
+    <message>
+        <source>Steps the frequency of the Essential Wave W by the step chosen in step n</source>
+        <translation>基準波 W の周波数を、「step n」で選んだ刻みずつ上げ下げします</translation>
+    </message>
+    <message>
+        <source>W cos or sin</source>
+        <translation>W を cos にするか sin にするか</translation>
+    </message>
+    <message>
+        <source>W cos</source>
+        <translation>W を cos に</translation>
+    </message>
+    <message>
+        <source>Makes the Essential Wave W a cosine</source>
+        <translation>基準波 W を余弦波（cos）にします</translation>
+    </message>
+    <message>
+        <source>W sin</source>
+        <translation>W を sin に</translation>
+    </message>
+    <message>
+        <source>Makes the Essential Wave W a sine</source>
+        <translation>基準波 W を正弦波（sin）にします</translation>
+    </message>
+    <message>
+        <source>Essential Wave W</source>
+        <translation>基準波 W のグラフ</translation>
+    </message>
+    <message>
+        <source>Wave %1</source>
+        <translation>波 %1</translation>
+    </message>
+    <message>
+        <source>%1 controls</source>
+        <translation>波 %1 の設定</translation>
+    </message>
+    <message>
+        <source>%1 amplitude</source>
+        <translation>%1 の振幅</translation>
+    </message>
+    <message>
+        <source>Steps the amplitude of wave %1 by the step chosen in step a</source>
+        <translation>波 %1 の振幅を、「step a」で選んだ刻みずつ上げ下げします</translation>
+    </message>
+    <message>
+        <source>%1 frequency</source>
+        <translation>%1 の周波数</translation>
+    </message>
+    <message>
+        <source>Steps the frequency of wave %1 by the step chosen in step n</source>
+        <translation>波 %1 の周波数を、「step n」で選んだ刻みずつ上げ下げします</translation>
+    </message>
+    <message>
+        <source>%1 cos or sin</source>
+        <translation>%1 を cos にするか sin にするか</translation>
+    </message>
+    <message>
+        <source>%1 cos</source>
+        <translation>%1 を cos に</translation>
+    </message>
+    <message>
+        <source>Makes wave %1 a cosine</source>
+        <translation>波 %1 を余弦波（cos）にします</translation>
+    </message>
+    <message>
+        <source>%1 sin</source>
+        <translation>%1 を sin に</translation>
+    </message>
+    <message>
+        <source>Makes wave %1 a sine</source>
+        <translation>波 %1 を正弦波（sin）にします</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <extracomment>The name of a graph: its letter (A, A&apos;, E, E&apos;).</extracomment>
+        <translation>%1 のグラフ</translation>
+    </message>
+    <message>
+        <source>Sums E and E&apos;</source>
+        <translation>和 E と E&apos;</translation>
+    </message>
+    <message>
+        <source>t span and steps</source>
+        <translation>表示する周期と刻み</translation>
+    </message>
+    <message>
+        <source>t span</source>
+        <translation>表示周期数 t</translation>
+    </message>
+    <message>
+        <source>Steps the number of periods shown on every graph by one</source>
+        <translation>すべてのグラフに表示する周期の数を 1 ずつ増減します</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>RESET（リセット）</translation>
+    </message>
+    <message>
+        <source>Sets the span back to one period and redraws every graph</source>
+        <translation>表示を 1 周期に戻し、すべてのグラフを描き直します</translation>
+    </message>
+    <message>
+        <source>step n %1</source>
+        <translation>周波数の刻み %1</translation>
+    </message>
+    <message>
+        <source>Frequency arrows step by %1</source>
+        <translation>周波数の矢印が %1 ずつ増減するようにします</translation>
+    </message>
+    <message>
+        <source>step a %1</source>
+        <translation>振幅の刻み %1</translation>
+    </message>
+    <message>
+        <source>Amplitude arrows step by %1</source>
+        <translation>振幅の矢印が %1 ずつ増減するようにします</translation>
+    </message>
+</context>
+<context>
+    <name>GraphDescription</name>
+    <message>
+        <source>%1, t = %2 period</source>
+        <translation>%1、t = %2 周期</translation>
+    </message>
+    <message>
+        <source>%1, t = %2 periods</source>
+        <translation>%1、t = %2 周期</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>This page needs a browser that runs WebAssembly and draws on a canvas, such as a current Chrome, Edge, Firefox or Safari.</source>
+        <translation>このページを開くには、WebAssembly が動き canvas に描ける、新しいブラウザー（Chrome、Edge、Firefox、Safari など）が必要です。</translation>
+    </message>
+    <message>
+        <source>The program could not start; please reload the page.</source>
+        <translation>プログラムを起動できませんでした。ページを再読み込みしてください。</translation>
+    </message>
+    <message>
+        <source>This page needs JavaScript; please allow it for this page.</source>
+        <translation>このページには JavaScript が必要です。このページで JavaScript を許可してください。</translation>
+    </message>
+</context>
+</TS>
