@@ -4,8 +4,9 @@
 //
 // It holds no data of its own: positions, captions, colours, fonts and
 // names all arrive through these calls, from the layout tables the desktop
-// window is built from. Text is only ever set as text (textContent, an
-// attribute), never parsed as HTML.
+// window is built from, and names in the page's language (start.js).
+// The layout's captions are English, and marked so. Text is only ever set
+// as text (textContent, an attribute), never parsed as HTML.
 
 mergeInto(LibraryManager.library, {
   $wavesPage: {
@@ -96,6 +97,7 @@ mergeInto(LibraryManager.library, {
           element = document.createElement('div');
           if (caption) {
             const title = document.createElement('span');
+            title.lang = 'en';
             title.className = 'caption';
             title.id = 'control-' + id + '-caption';
             title.textContent = caption;
@@ -111,6 +113,7 @@ mergeInto(LibraryManager.library, {
         case 'label':
           element = document.createElement('div');
           element.append(document.createElement('span'), caption);
+          if (caption) element.lang = 'en';
           break;
         case 'option': {
           element = document.createElement('label');
@@ -122,6 +125,7 @@ mergeInto(LibraryManager.library, {
             if (input.checked) Module['_waves_click'](id);
           });
           const text = document.createElement('span');
+          text.lang = 'en';
           text.textContent = caption;
           element.append(input, text);
           break;
@@ -300,6 +304,14 @@ mergeInto(LibraryManager.library, {
   waves_page_ready: function () {
     performance.mark('waves-ready');
     document.getElementById('waves').dataset.ready = 'true';
+  },
+
+  waves_page_translate: function (context, source) {
+    const text = wavesTranslate(UTF8ToString(context), UTF8ToString(source));
+    const size = lengthBytesUTF8(text) + 1;
+    const copy = _malloc(size);
+    if (copy) stringToUTF8(text, copy, size);
+    return copy;
   },
 
   waves_page_fail: function (reason) {

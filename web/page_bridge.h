@@ -44,6 +44,9 @@ void waves_page_show_picture(int id, const std::uint32_t* pixels, int width, int
 void waves_page_ready();
 // Start-up could not complete: the page says so instead of staying blank.
 void waves_page_fail(const char* reason);
+// The text for source in context in the page's language, as a string the
+// caller frees with free(); source itself where the page has none.
+char* waves_page_translate(const char* context, const char* source);
 
 // Back from the page -------------------------------------------------------
 

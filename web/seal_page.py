@@ -1,17 +1,24 @@
 #!/usr/bin/env python3
-"""Seals the built page: fills in its Content-Security-Policy.
+"""Seals the built page: fills in its Content-Security-Policy, and its
+sentence for browsers without JavaScript in every language it has.
 
 The policy allows no network at all and nothing from outside the file: only
 the one inline script and the one inline style that the page carries (named
 by their SHA-256 hashes, so no other script or style could run), and the
 WebAssembly module that the script instantiates from its own bytes.
 
-    seal_page.py BUILT_HTML SEALED_HTML
+The <noscript> sentence is the one place the page's script cannot
+translate; its translations come from the program's translation files, as
+a paragraph per language after the English one.
+
+    seal_page.py BUILT_HTML SEALED_HTML [TS_FILE...]
 """
 import base64
 import hashlib
+import html
 import re
 import sys
+import xml.etree.ElementTree as ElementTree
 
 
 def digest(text):
@@ -25,10 +32,27 @@ def only(pattern, page, what):
     return found[0]
 
 
+def with_translated_noscript(page, ts_files):
+    match = re.search(r'<noscript><p class="notice">(.*?)</p>', page)
+    if not match:
+        sys.exit("seal_page: the page has no sentence for browsers without JavaScript")
+    english = html.unescape(match.group(1))
+    added = ""
+    for ts_file in ts_files:
+        root = ElementTree.parse(ts_file).getroot()
+        language = root.get("language", "").replace("-", "_").split("_")[0]
+        for message in root.iter("message"):
+            translation = message.find("translation")
+            if message.findtext("source") == english and translation is not None and translation.text and \
+                    translation.get("type") not in ("unfinished", "vanished", "obsolete"):
+                added += f'<p class="notice" lang="{html.escape(language)}">{html.escape(translation.text)}</p>'
+    return page[:match.end()] + added + page[match.end():]
+
+
 def main():
-    source, target = sys.argv[1], sys.argv[2]
+    source, target, ts_files = sys.argv[1], sys.argv[2], sys.argv[3:]
     with open(source, encoding="utf-8") as file:
-        page = file.read()
+        page = with_translated_noscript(file.read(), ts_files)
     script = only(r"<script>(.*?)</script>", page, "script")
     style = only(r"<style>(.*?)</style>", page, "style")
     if re.search(r"<(script|link|img|iframe|object|embed)\b[^>]*\b(src|href)=", page):

@@ -1,9 +1,44 @@
-// Runs before the program: makes sure the browser can run it, and loads the
-// WebAssembly module from the page itself, with no request of any kind.
+// Runs before the program: chooses the page's language, makes sure the
+// browser can run the program, and loads the WebAssembly module from the
+// page itself, with no request of any kind.
 //
-// Where WebAssembly or a 2D canvas is missing, or the program stops, the page
-// shows one sentence that says so instead of staying blank.
+// The language is the first of the browser's languages (navigator.languages)
+// that the page has translations for (wavesTranslations, built from the
+// program's translation file), English if none; the document's lang says
+// which. Where WebAssembly or a 2D canvas is missing, or the program stops,
+// the page shows one sentence that says so instead of staying blank.
+
+// Marks a text for Qt's lupdate, which finds the page's own texts here.
+function QT_TRANSLATE_NOOP(context, text) { return text; }
+
+var wavesLanguage = (function () {
+  const wanted = navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language];
+  for (const tag of wanted) {
+    const primary = String(tag).toLowerCase().split('-')[0];
+    if (primary === 'en' || wavesTranslations[primary]) return primary;
+  }
+  return 'en';
+})();
+
+function wavesTranslate(context, source) {
+  const table = wavesTranslations[wavesLanguage];
+  const text = table && table[context + '\u0004' + source];
+  return text || source;
+}
+
 (function () {
+  document.documentElement.lang = wavesLanguage;
+  const notices = {
+    'waves-unavailable': QT_TRANSLATE_NOOP('WebPage', 'This page needs a browser that runs WebAssembly and ' +
+                                                      'draws on a canvas, such as a current Chrome, Edge, ' +
+                                                      'Firefox or Safari.'),
+    'waves-failed': QT_TRANSLATE_NOOP('WebPage', 'The program could not start; please reload the page.'),
+  };
+  // The page's sentence for a browser without JavaScript is in its
+  // <noscript>, filled in from the translation file when the page is built.
+  QT_TRANSLATE_NOOP('WebPage', 'This page needs JavaScript; please allow it for this page.');
+  for (const id in notices) document.getElementById(id).textContent = wavesTranslate('WebPage', notices[id]);
+
   function show(id) {
     const notice = document.getElementById(id);
     if (notice) notice.hidden = false;

@@ -10,6 +10,7 @@
 #include "layout/layout_style.h"
 #include "web/legible_colour.h"
 #include "web/page_model.h"
+#include "web/page_translator.h"
 
 namespace {
 
@@ -115,8 +116,8 @@ bool WebWindow::build_page() {
             waves_page_fail(("no control called " + text.control + " to name").c_str());
             return false;
         }
-        const std::string name = fill_in(text.name, text.argument);
-        waves_page_name_control(id, name.c_str(), fill_in(text.description, text.argument).c_str());
+        const std::string name = accessible_name(text, translator_);
+        waves_page_name_control(id, name.c_str(), accessible_description(text, translator_).c_str());
         if (!text.value_label.empty()) {
             const int label = id_of(text.value_label);
             if (label < 0) {
@@ -180,7 +181,7 @@ void WebWindow::after_event() {
         const picture::PixelRaster& raster = surface.surface->raster();
         waves_page_show_picture(surface.id, raster.pixels(), raster.width(), raster.height());
     }
-    for (const auto& [graph, description] : graph_descriptions(form_.params)) {
+    for (const auto& [graph, description] : graph_descriptions(form_.params, translator_)) {
         const int id = id_of(graph);
         std::string& shown = descriptions_[static_cast<std::size_t>(id)];
         if (shown == description) continue;

@@ -28,6 +28,7 @@
 #include "layout/layout_table.h"
 #include "picture/pixel_surface.h"
 #include "web/dom_controls.h"
+#include "web/page_translator.h"
 
 class WebWindow final : private waves::WindowPlacement {
 public:
@@ -64,6 +65,7 @@ private:
     void move_to(float left_twips, float top_twips) override;
 
     const std::vector<ControlSpec>& layout_;
+    const PageTranslator translator_;
     waves::Form form_;
     std::vector<Surface> surfaces_;
     std::vector<std::unique_ptr<DomLabel>> labels_;

@@ -88,7 +88,7 @@ int main(int argc, char* argv[]) {
                 quoted(recorded.labelt.text()).c_str(), quoted(recorded.value_std_a.text()).c_str(),
                 quoted(recorded.value_std_b.text()).c_str());
     std::printf("\"descriptions\": {\n");
-    const auto descriptions = graph_descriptions(recorded.form.params);
+    const auto descriptions = graph_descriptions(recorded.form.params, SourceTexts());
     for (std::size_t n = 0; n < descriptions.size(); ++n) {
         std::printf("  %s: %s%s\n", quoted(descriptions[n].first).c_str(), quoted(descriptions[n].second).c_str(),
                     n + 1 < descriptions.size() ? "," : "");

@@ -29,8 +29,8 @@ before(async () => {
 after(async () => { await browser?.close(); });
 
 // A fresh page with everything it asks for and says recorded.
-async function open({ scale = 1, init, clock = false, ready = true } = {}) {
-  const context = await browser.newContext({ viewport: { width: 800, height: 600 }, deviceScaleFactor: scale });
+async function open({ scale = 1, init, clock = false, ready = true, locale = 'en-US' } = {}) {
+  const context = await browser.newContext({ viewport: { width: 800, height: 600 }, deviceScaleFactor: scale, locale });
   const page = await context.newPage();
   const said = [];
   const requests = [];
@@ -279,19 +279,26 @@ test('the keyboard: Tab in the order of the layout, Up and Down, arrow keys in g
   await context.close();
 });
 
-test('axe-core finds no violation', async () => {
-  const { page, context } = await open();
-  await page.evaluate(axeSource);
-  const results = await page.evaluate(() => axe.run(document));
-  assert.deepEqual(results.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`), []);
-  await context.close();
+test('axe-core finds no violation, in English or in Japanese', async () => {
+  for (const locale of ['en-US', 'ja-JP']) {
+    const { page, context } = await open({ locale });
+    await page.evaluate(axeSource);
+    const results = await page.evaluate(() => axe.run(document));
+    assert.deepEqual(results.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`), [],
+                     locale);
+    await context.close();
+  }
 });
+
+async function accessibilityTree(context, page) {
+  const cdp = await context.newCDPSession(page);
+  return (await cdp.send('Accessibility.getFullAXTree')).nodes;
+}
 
 test('the accessibility tree names every control, with its role and value', async () => {
   const { page, context } = await open();
   await clickArrow(page, 'A amplitude', 'up');
-  const cdp = await context.newCDPSession(page);
-  const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+  const nodes = await accessibilityTree(context, page);
   const byId = new Map(nodes.map((node) => [node.nodeId, node]));
   const find = (role, name) => nodes.find((node) => node.role?.value === role && node.name?.value === name);
   const property = (node, key) => node.properties?.find((p) => p.name === key)?.value.value;
@@ -317,6 +324,36 @@ test('the accessibility tree names every control, with its role and value', asyn
   assert.ok(find('button', 'RESET'));
   assert.ok(find('spinbutton', 't span'));
   await context.close();
+});
+
+test('a browser that asks for Japanese gets the Japanese names and descriptions', async () => {
+  const { page, context, said } = await open({ locale: 'ja-JP' });
+  assert.equal(await page.locator('html').getAttribute('lang'), 'ja');
+  await clickArrow(page, 'A の振幅', 'up');
+  const nodes = await accessibilityTree(context, page);
+  const find = (role, name) => nodes.find((node) => node.role?.value === role && node.name?.value === name);
+  assert.equal(find('spinbutton', 'A の振幅')?.value?.value, 1);
+  assert.equal(find('spinbutton', 'A の振幅').description?.value,
+               '波 A の振幅を、「step a」で選んだ刻みずつ上げ下げします');
+  assert.equal(find('image', 'A のグラフ')?.description?.value, 'A = 1 cos(0 x)、t = 1 周期');
+  assert.equal(find('image', '基準波 W のグラフ')?.description?.value, 'W = 1 cos(1 x)、t = 1 周期');
+  for (const [role, name] of [['radio', 'W を cos に'], ['radiogroup', 'A を cos にするか sin にするか'],
+                              ['button', 'RESET（リセット）'], ['spinbutton', '表示周期数 t']]) {
+    assert.ok(find(role, name), `${role} ${name}`);
+  }
+  assert.equal(await page.locator('.caption', { hasText: 'step a' }).getAttribute('lang'), 'en');
+  assert.deepEqual(said, []);
+  await context.close();
+
+  const english = await open({ locale: 'en-GB' });
+  assert.equal(await english.page.locator('html').getAttribute('lang'), 'en');
+  assert.ok(await english.page.getByRole('spinbutton', { name: 'A amplitude', exact: true }).count());
+  await english.context.close();
+
+  const unavailable = await open({ locale: 'ja', init: 'delete globalThis.WebAssembly;', ready: false });
+  await unavailable.page.locator('#waves-unavailable').waitFor();
+  assert.match(await unavailable.page.locator('#waves-unavailable').textContent(), /^このページを開くには/);
+  await unavailable.context.close();
 });
 
 test('without WebAssembly or a canvas the page says so in one sentence', async () => {
