@@ -188,7 +188,11 @@ mergeInto(LibraryManager.library, {
     wavesPage.client = client;
     wavesPage.hidden = hidden;
 
-    addEventListener('resize', function () { Module['_waves_viewport_changed'](); });
+    // Zooming changes the viewport and the ratio together.
+    addEventListener('resize', function () {
+      Module['_waves_viewport_changed']();
+      Module['_waves_device_pixel_ratio_changed']();
+    });
     (function watchRatio() {
       matchMedia('(resolution: ' + devicePixelRatio + 'dppx)').addEventListener('change', function () {
         Module['_waves_device_pixel_ratio_changed']();
