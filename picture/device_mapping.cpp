@@ -5,12 +5,17 @@
 #include <cmath>
 
 namespace picture {
+namespace {
+
+bool is_finite(DevicePoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
+double magnitude(DevicePoint p) { return std::max(std::abs(p.x), std::abs(p.y)); }
+
+}  // namespace
 
 std::optional<std::pair<double, double>> clip_parameters(DevicePoint from, DevicePoint to, double left,
                                                          double top, double right, double bottom) {
-    if (!std::isfinite(from.x) || !std::isfinite(from.y) || !std::isfinite(to.x) || !std::isfinite(to.y)) {
-        return std::nullopt;
-    }
+    if (!is_finite(from) || !is_finite(to)) return std::nullopt;
     const double dx = to.x - from.x;
     const double dy = to.y - from.y;
     double t_enter = 0.0;
@@ -36,6 +41,29 @@ std::optional<std::pair<double, double>> clip_parameters(DevicePoint from, Devic
         if (t_enter > t_exit) return std::nullopt;
     }
     return std::pair{t_enter, t_exit};
+}
+
+std::optional<ClippedSegment> clip_segment(DevicePoint from, DevicePoint to, double left, double top,
+                                           double right, double bottom) {
+    if (!is_finite(from) || !is_finite(to)) return std::nullopt;
+    const bool reversed = magnitude(from) > magnitude(to);
+    const DevicePoint near_end = reversed ? to : from;
+    const DevicePoint far_end = reversed ? from : to;
+    if (magnitude(near_end) > kFarLimit) return std::nullopt;
+    const auto range = clip_parameters(near_end, far_end, left, top, right, bottom);
+    if (!range) return std::nullopt;
+    const auto [t_enter, t_exit] = *range;
+    const auto at = [&](double t) {
+        if (t == 0.0) return near_end;
+        if (t == 1.0) return far_end;
+        return DevicePoint{near_end.x + t * (far_end.x - near_end.x), near_end.y + t * (far_end.y - near_end.y)};
+    };
+    ClippedSegment segment{at(t_enter), at(t_exit), t_enter > 0.0, t_exit < 1.0};
+    if (reversed) {
+        std::swap(segment.from, segment.to);
+        std::swap(segment.from_moved, segment.to_moved);
+    }
+    return segment;
 }
 
 }  // namespace picture

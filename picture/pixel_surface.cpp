@@ -6,13 +6,6 @@
 namespace picture {
 namespace {
 
-double magnitude(DevicePoint p) { return std::max(std::abs(p.x), std::abs(p.y)); }
-
-// Beyond this many device pixels from the picture's corner, double precision
-// cannot place a segment's visible part to within a pixel: a segment with
-// both ends that far out is not drawn.
-constexpr double kFarLimit = 17592186044416.0;  // 2^44
-
 // Rows far outside the picture stay far outside, within the int range.
 int clamped_pixel(double coordinate, int extent) {
     constexpr double kFar = 1 << 30;
@@ -81,11 +74,7 @@ void PixelSurface::record_and_draw(const RecordedOperation& operation) {
 }
 
 void PixelSurface::render_record() {
-    DrawingState replayed = record_.cleared_state();
-    for (const RecordedOperation& operation : record_.operations()) {
-        draw(operation, replayed);
-        advance_state(replayed, operation);
-    }
+    record_.replay([this](const RecordedOperation& operation, const DrawingState& state) { draw(operation, state); });
     changed_ = true;
 }
 
@@ -121,24 +110,11 @@ void PixelSurface::draw_segment(DevicePoint from, DevicePoint to, const DrawingS
     const int width = raster_.width();
     const int height = raster_.height();
     if (width == 0 || height == 0) return;
-    // Parametrised from the end nearer the picture, so the clipped ends are
-    // exact to a tiny fraction of a pixel however far the other end lies.
-    const bool reversed = magnitude(from) > magnitude(to);
-    const DevicePoint near_end = reversed ? to : from;
-    const DevicePoint far_end = reversed ? from : to;
-    if (magnitude(near_end) > kFarLimit) return;
-    const auto range = clip_parameters(near_end, far_end, 0.0, 0.0, width, height);
-    if (!range) return;
-    const auto at = [&](double t) {
-        if (t == 0.0) return near_end;
-        if (t == 1.0) return far_end;
-        return DevicePoint{near_end.x + t * (far_end.x - near_end.x), near_end.y + t * (far_end.y - near_end.y)};
-    };
-    DevicePoint start = at(range->first);
-    DevicePoint end = at(range->second);
-    if (reversed) std::swap(start, end);
-    raster_.draw_line({pixel_index(start.x, width), pixel_index(start.y, height)},
-                      {pixel_index(end.x, width), pixel_index(end.y, height)}, state.pen_colour, state.pen_style);
+    const auto segment = clip_segment(from, to, 0.0, 0.0, width, height);
+    if (!segment) return;
+    raster_.draw_line({pixel_index(segment->from.x, width), pixel_index(segment->from.y, height)},
+                      {pixel_index(segment->to.x, width), pixel_index(segment->to.y, height)}, state.pen_colour,
+                      state.pen_style);
     changed_ = true;
 }
 

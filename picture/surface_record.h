@@ -5,13 +5,14 @@
 // pixel ratio, a zoomed page). It describes what the picture shows, no more:
 // it is not a cache of sample values, and clear() empties it.
 //
-// A plotted curve is one point and about 400 line_to entries; the grid's
-// period lines, however many, are one entry. The storage is reused after
+// An entry takes 40 bytes. A plotted curve is one point and about 400
+// line_to entries; the grid's period lines, however many, are one entry. The storage is reused after
 // each clear, so a redraw allocates nothing once it has grown.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "graphs/graph_surface.h"
@@ -49,6 +50,10 @@ struct RecordedOperation {
     double spacing = 0.0;
 };
 
+// The state after `operation`, as far as the operation itself decides it
+// (the scale, the pen and the current point).
+void advance_state(DrawingState& state, const RecordedOperation& operation);
+
 class SurfaceRecord {
 public:
     SurfaceRecord() { operations_.reserve(512); }
@@ -63,13 +68,20 @@ public:
     const DrawingState& cleared_state() const { return cleared_state_; }
     const std::vector<RecordedOperation>& operations() const { return operations_; }
 
+    // Calls draw(operation, state) for each operation in order, with the
+    // state as it was just before it, starting from the cleared state.
+    template <class Draw>
+    void replay(Draw&& draw) const {
+        DrawingState state = cleared_state_;
+        for (const RecordedOperation& operation : operations_) {
+            draw(operation, std::as_const(state));
+            advance_state(state, operation);
+        }
+    }
+
 private:
     DrawingState cleared_state_;
     std::vector<RecordedOperation> operations_;
 };
-
-// The state after `operation`, as far as the operation itself decides it
-// (the scale, the pen and the current point).
-void advance_state(DrawingState& state, const RecordedOperation& operation);
 
 }  // namespace picture

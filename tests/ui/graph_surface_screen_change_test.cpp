@@ -114,6 +114,26 @@ private slots:
         QVERIFY(move_to(*moved, one, 1.0));
         QCOMPARE(moved->picture(), on_one);
     }
+
+    void hidden_picture_follows_the_screen_ratio() {
+        // Moved while hidden, the surface gets no paint and no resize:
+        // picture() alone renders it at the new ratio.
+        auto hidden = std::make_unique<GraphSurfaceWidget>(kLightCyan);
+        hidden->setGeometry(20, 20, 241, 65);
+        hidden->winId();  // a window of its own, never shown
+        QVERIFY(move_to(*hidden, QGuiApplication::screens()[0], 1.0));
+        draw_graph(*hidden);
+        QCOMPARE(hidden->picture().size(), QSize(239, 63));
+        QVERIFY(move_to(*hidden, QGuiApplication::screens()[1], 2.0));
+        const QImage on_two = hidden->picture();
+
+        auto direct = shown_surface();
+        QVERIFY(QTest::qWaitForWindowExposed(direct.get()));
+        QVERIFY(move_to(*direct, QGuiApplication::screens()[1], 2.0));
+        draw_graph(*direct);
+        QCOMPARE(on_two.size(), QSize(478, 126));
+        QCOMPARE(on_two, direct->picture());
+    }
 };
 
 QTEST_MAIN(GraphSurfaceScreenChangeTest)

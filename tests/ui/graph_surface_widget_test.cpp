@@ -626,6 +626,36 @@ private slots:
         QCOMPARE(resized->picture(), direct->picture());
     }
 
+    void looking_at_the_picture_changes_nothing() {
+        // A dotted period line continued by a dotted curve, looked at while
+        // both are pending: finished, the same picture as never looking.
+        const auto start = [](GraphSurfaceWidget& s) {
+            set_wave_frame(s);
+            s.set_pen_style(waves::PenStyle::dotted);
+            s.set_pen_colour(kBlue);
+            s.line(kHalfPi, 10.0f, kHalfPi, -10.0f);
+        };
+        const auto curve = [](GraphSurfaceWidget& s, int from, int to) {
+            for (int i = from; i <= to; ++i) {
+                s.line_to(kHalfPi + float(i) * 0.0314159f, 9.0f * std::cos(float(i) / 7.0f));
+            }
+        };
+        auto looked_at = make_surface();
+        auto never_looked_at = make_surface();
+        start(*looked_at);
+        start(*never_looked_at);
+        const QImage line_only = looked_at->picture();
+        QCOMPARE(count_in_column(line_only, 119, rgb_of(kBlue)), 21);  // rows 0, 3, .. 60
+        curve(*looked_at, 1, 50);
+        curve(*never_looked_at, 1, 50);
+        const QImage half = looked_at->picture();
+        QCOMPARE(looked_at->picture(), half);
+        curve(*looked_at, 51, 100);
+        curve(*never_looked_at, 51, 100);
+        QCOMPARE(looked_at->picture(), never_looked_at->picture());
+        QVERIFY(looked_at->picture() != half);
+    }
+
     // ---- through the core -----------------------------------------------------
 
     void component_graph_drawn_by_the_core() {

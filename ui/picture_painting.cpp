@@ -1,0 +1,29 @@
+#include "ui/picture_painting.h"
+
+#include <QColor>
+#include <QPainter>
+
+QPen one_pixel_pen() {
+    QPen pen;
+    pen.setWidth(1);
+    pen.setCosmetic(true);
+    pen.setCapStyle(Qt::SquareCap);
+    return pen;
+}
+
+void configure_pen(QPen& pen, waves::Rgb colour, waves::PenStyle style) {
+    const QColor wanted(colour.red, colour.green, colour.blue);
+    if (pen.color() != wanted) pen.setColor(wanted);
+    const Qt::PenStyle wanted_style = style == waves::PenStyle::dotted ? Qt::DotLine : Qt::SolidLine;
+    if (pen.style() != wanted_style) pen.setStyle(wanted_style);
+}
+
+void paint_polyline(QImage& picture, const QPoint* points, int count, const QPen& pen) {
+    // A view of the picture's pixels without the device pixel ratio, so the
+    // painter works in device pixels with no scaling; bits() detaches.
+    QImage device_pixels(picture.bits(), picture.width(), picture.height(), picture.bytesPerLine(),
+                         picture.format());
+    QPainter painter(&device_pixels);
+    painter.setPen(pen);
+    painter.drawPolyline(points, count);
+}
