@@ -7,7 +7,7 @@
 #   share/icons/hicolor/scalable/apps/<app id>.svg         the icon
 #   share/metainfo/<app id>.metainfo.xml                   the AppStream data
 #   share/man/man1/waves.1                                 the manual page
-#   share/doc/waves/README.md, share/doc/waves/LICENSE     the documentation
+#   share/doc/waves/README.md, README.ja.md, LICENSE       the documentation
 # The Debian package holds the same files under /usr, laid out as Debian
 # does: the licence is share/doc/waves/copyright and the manual page is
 # compressed (waves.1.gz).
@@ -86,7 +86,7 @@ install(FILES "${waves_desktop_dir}/waves.svg"
         RENAME "${WAVES_APP_ID}.svg")
 install(FILES "${waves_generated_dir}/${WAVES_APP_ID}.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
-install(FILES "${PROJECT_SOURCE_DIR}/README.md" DESTINATION "${CMAKE_INSTALL_DOCDIR}")
+install(FILES "${PROJECT_SOURCE_DIR}/README.md" "${PROJECT_SOURCE_DIR}/README.ja.md" DESTINATION "${CMAKE_INSTALL_DOCDIR}")
 
 # Two file names depend on who installs: CPack's Debian build sets
 # WAVES_DEBIAN_LAYOUT (below) and gets Debian's: the licence as `copyright`
