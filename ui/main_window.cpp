@@ -8,6 +8,7 @@
 #include "ui/appearance.h"
 #include "ui/component_band.h"
 #include "ui/graph_descriptions.h"
+#include "ui/picture_copy.h"
 #include "ui/reference_band.h"
 #include "ui/accessible_interfaces.h"
 #include "ui/sum_band.h"
@@ -38,6 +39,7 @@ MainWindow::MainWindow(QWidget* parent)
     for (int i = 0; i < waves::kComponentCount; ++i) bind_component_band(controls_, form_, dispatch_, i);
     bind_sum_band(controls_, form_, dispatch_);
     form_.window = this;
+    install_picture_copy(*this);
 
     waves::Form_Load(form_);
     describe_graphs(controls_, form_.params);

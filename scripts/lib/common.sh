@@ -15,8 +15,9 @@ build_packages=(
 # Serif for "Times New Roman", IPA Gothic for the two Japanese Gothic faces.
 font_packages=(fonts-liberation2 fonts-ipafont-gothic)
 
-# The tests that run the real program in a real X server and click it.
-x11_test_packages=(xvfb xdotool xauth)
+# The tests that run the real program in a real X server and click it, and
+# read its pictures back from the clipboard (xclip).
+x11_test_packages=(xvfb xdotool xauth xclip)
 
 # The test that reads the window as a screen reader does, through AT-SPI.
 screen_reader_test_packages=(at-spi2-core python3-pyatspi dbus-daemon)

@@ -6,12 +6,18 @@ names and roles of its controls, steps "A amplitude" up five times and "A
 frequency" once through the spin buttons' accessible "increase" action,
 and checks that the value label, the spin button's value and the graph's
 description follow, and that the description change was announced as an
-event. Exits non-zero, with a message, on the first thing that is wrong.
+event. Then presses Ctrl+C and Ctrl+Shift+C in the X window named by the
+second argument (with xdotool) and checks that each copy is announced as a
+screen reader reads a notification out: a notification becomes showing
+(object:state-changed:showing), with a label inside that says what was
+copied. Exits non-zero, with a message, on the first thing that is wrong.
 """
+import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 DEADLINE_SECONDS = 20
 
@@ -95,6 +101,50 @@ def main():
         return "A" in announced
     wait_for("the announcement of A's new description", pump_until_announced)
     print("ok: names, roles, actions, value and the live description of A read through AT-SPI")
+
+    check_copy_notices(window, sys.argv[2])
+
+
+def check_copy_notices(window_of_app, x_window):
+    shown = []
+
+    def on_showing(event):
+        if event.detail1 and event.source.getRoleName() == "notification":
+            labels = pyatspi.findAllDescendants(event.source, lambda a: a.getRoleName() == "label")
+            shown.append([label.name for label in labels])
+    pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+
+    # Nothing calls over D-Bus while waiting here, so the events are
+    # dispatched by running GLib's main loop.
+    def pump_until_shown():
+        while GLib.MainContext.default().iteration(False):
+            pass
+        pyatspi.Registry.pumpQueuedEvents()
+        return shown
+
+    def focused():
+        return pyatspi.findDescendant(window_of_app, lambda a: a.getState().contains(pyatspi.STATE_FOCUSED))
+
+    # Once the window is active the focus is on the first control of the
+    # focus chain, E's graph; five Tabs lead over D, C, B and A to RESET.
+    subprocess.run(["xdotool", "windowfocus", "--sync", x_window], check=True)
+    for moves, copy, focus_role, expected in [
+        ([], "ctrl+c", None, "Picture of the window copied"),
+        ([], "ctrl+shift+c", "image", "Picture of the graph {} copied"),
+        (["Tab"] * 5, "ctrl+shift+c", "push button", "No graph has the focus: picture of the window copied"),
+    ]:
+        if moves:
+            subprocess.run(["xdotool", "key", "--clearmodifiers"] + moves, check=True)
+        if focus_role is not None:
+            wait_for("a focused %s" % focus_role,
+                     lambda: focused() is not None and focused().getRoleName() == focus_role)
+            expected = expected.format(focused().name)
+        shown.clear()
+        subprocess.run(["xdotool", "key", "--clearmodifiers", copy], check=True)
+        wait_for("a notification after " + copy, pump_until_shown)
+        if shown[0] != [expected]:
+            fail("after %s the notification reads %r, expected %r" % (copy, shown[0], [expected]))
+    print("ok: each copy is announced as a notification that says what was copied")
 
 
 main()

@@ -14,5 +14,5 @@ x11_start_server || fail "cannot start the X server"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 x11_start_program "$program" || fail "cannot start $program"
 x11_find_window || fail "the window did not appear"
-/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_check.py" "$(basename "$program")" ||
+/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_check.py" "$(basename "$program")" "$x11_window" ||
     fail "AT-SPI does not read the window as it should"
