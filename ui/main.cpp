@@ -1,14 +1,21 @@
 // Starts the program: one window, then the event loop until it is closed.
 //
+// The command line is read first, before anything needs a display:
+// --help, --version and a wrong command line are answered without one
+// (ui/command_line.h), with no platform plugin loaded.
+//
 // Without a display Qt would abort with a core dump and a page of advice;
 // instead the program says in one line that it needs a display and exits
 // with status 1.
 #include <QApplication>
+#include <QCoreApplication>
+#include <QStringList>
 #include <QStyleFactory>
 #include <cstdio>
 #include <cstdlib>
 
 #include "ui/appearance.h"
+#include "ui/command_line.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -41,6 +48,15 @@ void start_up_message_handler(QtMsgType type, const QMessageLogContext& context,
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLine::Reading command_line = CommandLine::read(arguments);
+    if (command_line.request != CommandLine::Request::open_window) {
+        // Core only: no platform, so no display is needed or opened.
+        QCoreApplication application(argc, argv);
+        return CommandLine::answer(command_line);
+    }
+
     qInstallMessageHandler(start_up_message_handler);
     QApplication application(argc, argv);
     starting = false;
