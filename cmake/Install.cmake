@@ -150,6 +150,7 @@ that depends on it, so students see how a sum of waves builds up a shape
 picks out one frequency, the idea behind mixing, modulation and Fourier
 analysis.
 
-Made for the classroom: shown on a projector, controlled with the mouse.")
+Made for the classroom: shown on a projector, used with the mouse, the
+keyboard or a screen reader; Ctrl+C copies the picture for a worksheet.")
 
 include(CPack)

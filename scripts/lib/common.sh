@@ -24,8 +24,9 @@ screen_reader_test_packages=(at-spi2-core python3-pyatspi dbus-daemon)
 
 # The tests of the installation and the Debian package: the validators of
 # the desktop entry and the AppStream metainfo, an SVG renderer for the
-# icon, and dpkg-shlibdeps, which finds the package's library dependencies.
-package_test_packages=(desktop-file-utils appstream librsvg2-bin dpkg-dev)
+# icon, dpkg-shlibdeps, which finds the package's library dependencies, and
+# groff and man (groff-base, man-db), which check the manual page.
+package_test_packages=(desktop-file-utils appstream librsvg2-bin dpkg-dev groff-base man-db)
 
 # The tests of the program in hostile surroundings: strace traces the files
 # and sockets it opens (inside a session bus of dbus-daemon's), fc-list and
