@@ -94,9 +94,11 @@ install_web_test_modules() {
     fi
 }
 
-# build_preset NAME configures and builds the CMake preset NAME.
+# build_preset NAME [TARGET...] configures the CMake preset NAME and builds
+# the targets, or everything when none is named.
 build_preset() {
     local preset="$1"
+    shift
     cmake --preset "$preset" -S "$project_root" >/dev/null
-    cmake --build --preset "$preset"
+    cmake --build --preset "$preset" ${1:+--target "$@"}
 }
