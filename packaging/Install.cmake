@@ -6,7 +6,7 @@
 #   share/applications/<app id>.desktop                    the menu entry
 #   share/icons/hicolor/scalable/apps/<app id>.svg         the icon
 #   share/metainfo/<app id>.metainfo.xml                   the AppStream data
-#   share/man/man1/waves.1                                 the manual page
+#   share/man/man1/waves.1, share/man/ja/man1/waves.1      the manual pages, English and Japanese
 #   share/doc/waves/README.md, README.ja.md, LICENSE       the documentation
 # The Debian package holds the same files under /usr, laid out as Debian
 # does: the licence is share/doc/waves/copyright and the manual page is
@@ -78,6 +78,25 @@ if(NOT waves_gzip_result EQUAL 0)
     message(FATAL_ERROR "cannot compress the manual page: ${waves_gzip_result}")
 endif()
 
+# The Japanese manual page, written as groff reads it without help
+# (japanese_manual_page.py: escapes and break points between characters).
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(waves_japanese_page_script "${waves_desktop_dir}/japanese_manual_page.py")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${waves_japanese_page_script}")
+configure_file("${waves_desktop_dir}/waves.ja.1.in" "${waves_generated_dir}/waves.ja.1.in" @ONLY)
+file(MAKE_DIRECTORY "${waves_generated_dir}/ja")
+execute_process(
+    COMMAND "${Python3_EXECUTABLE}" "${waves_japanese_page_script}"
+            "${waves_generated_dir}/waves.ja.1.in" "${waves_generated_dir}/ja/waves.1"
+    RESULT_VARIABLE waves_japanese_page_result)
+execute_process(
+    COMMAND gzip -9 -n -c "${waves_generated_dir}/ja/waves.1"
+    OUTPUT_FILE "${waves_generated_dir}/ja/waves.1.gz"
+    RESULT_VARIABLE waves_gzip_result)
+if(NOT waves_japanese_page_result EQUAL 0 OR NOT waves_gzip_result EQUAL 0)
+    message(FATAL_ERROR "cannot write the Japanese manual page")
+endif()
+
 install(TARGETS waves RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 install(FILES "${waves_generated_dir}/${WAVES_APP_ID}.desktop"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
@@ -102,9 +121,11 @@ install(CODE "
     if(WAVES_DEBIAN_LAYOUT)
         set(waves_license_name copyright)
         set(waves_manual_page \"${waves_generated_dir}/waves.1.gz\")
+        set(waves_japanese_manual_page \"${waves_generated_dir}/ja/waves.1.gz\")
     else()
         set(waves_license_name LICENSE)
         set(waves_manual_page \"${waves_generated_dir}/waves.1\")
+        set(waves_japanese_manual_page \"${waves_generated_dir}/ja/waves.1\")
     endif()
     file(INSTALL DESTINATION \"${waves_DOCDIR}\" TYPE FILE
          PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
@@ -112,6 +133,9 @@ install(CODE "
     file(INSTALL DESTINATION \"${waves_MANDIR}/man1\" TYPE FILE
          PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
          FILES \"\${waves_manual_page}\")
+    file(INSTALL DESTINATION \"${waves_MANDIR}/ja/man1\" TYPE FILE
+         PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
+         FILES \"\${waves_japanese_manual_page}\")
 ")
 
 # The Debian package `waves`. Its dependencies are the libraries the
@@ -150,6 +174,7 @@ that depends on it, so students see how a sum of waves builds up a shape
 picks out one frequency, the idea behind mixing, modulation and Fourier
 analysis.
 
-Made for the classroom: shown on a projector, controlled with the mouse.")
+Made for the classroom: shown on a projector, used with the mouse, the
+keyboard or a screen reader; Ctrl+C copies the picture for a worksheet.")
 
 include(CPack)

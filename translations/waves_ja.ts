@@ -138,6 +138,43 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>この説明を表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Shows the program&apos;s name and version and exits.</source>
+        <translation>プログラムの名前とバージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Shows how waves add up and how they multiply: four waves A to D, their sum E,
+and their products with a reference wave W, redrawn at every click.
+
+Tab moves through the controls, Up and Down step the arrows, Space or Enter
+presses RESET. Ctrl+C copies the picture of the window to the clipboard,
+Ctrl+Shift+C the picture of the graph that has the keyboard focus.</source>
+        <translation>波がどう足し合わされ、どう掛け合わされるかを見せる教材です。四つの波 A〜D と
+その和 E、基準波 W との積を、クリックのたびに描き直します。
+
+Tab で操作部品を移り、↑ と ↓ で矢印を操作し、Space か Enter で RESET を
+押します。Ctrl+C でウィンドウの画像を、Ctrl+Shift+C でキーボードで選んでいる
+グラフの画像を、クリップボードにコピーします。</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>不明なオプション &apos;%1&apos; です。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>余分な引数 &apos;%1&apos; があります。</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>詳しくは &apos;%1 --help&apos; を見てください。</translation>
+    </message>
+</context>
+<context>
     <name>GraphDescription</name>
     <message>
         <source>%1, t = %2 period</source>
@@ -146,6 +183,28 @@
     <message>
         <source>%1, t = %2 periods</source>
         <translation>%1、t = %2 周期</translation>
+    </message>
+</context>
+<context>
+    <name>PictureCopyNotice</name>
+    <message>
+        <source>No graph has the focus: picture of the window copied</source>
+        <translation>グラフが選ばれていないので、ウィンドウの画像をコピーしました</translation>
+    </message>
+    <message>
+        <source>Picture of the graph %1 copied</source>
+        <translation>%1の画像をコピーしました</translation>
+    </message>
+    <message>
+        <source>Picture of the window copied</source>
+        <translation>ウィンドウの画像をコピーしました</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>cannot open a display (%1); run it on a desktop, or under xvfb-run.</source>
+        <translation>画面（ディスプレイ）を開けません（%1）。デスクトップで、または xvfb-run の下で実行してください。</translation>
     </message>
 </context>
 <context>

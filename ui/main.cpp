@@ -1,23 +1,40 @@
 // Starts the program: one window, then the event loop until it is closed.
 //
+// The command line is read first, before anything needs a display:
+// --help, --version and a wrong command line are answered without one
+// (ui/command_line.h), with no platform plugin loaded.
+//
 // Without a display Qt would abort with a core dump and a page of advice;
 // instead the program says in one line that it needs a display and exits
 // with status 1.
 #include <QApplication>
+#include <QCoreApplication>
+#include <QStringList>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
 #include "ui/appearance.h"
+#include "ui/command_line.h"
 #include "ui/main_window.h"
 #include "ui/translations.h"
 
 namespace {
 
 // Until the application object exists, Qt's own messages are held back:
-// a failure to reach the display is reported as one line, fatal or not.
+// a failure to reach the display is reported as one line, fatal or not,
+// in the user's language (Qt's reason itself is Qt's English).
 bool starting = true;
 QByteArray held_back_reason;
+const QTranslator* start_up_translator = nullptr;
+
+QByteArray no_display_message(const QByteArray& reason) {
+    const char* source = QT_TRANSLATE_NOOP("StartUp", "cannot open a display (%1); run it on a desktop, or under xvfb-run.");
+    QString text = start_up_translator != nullptr ? start_up_translator->translate("StartUp", source) : QString();
+    if (text.isEmpty()) text = QString::fromLatin1(source);
+    return text.arg(QString::fromLocal8Bit(reason)).toLocal8Bit();
+}
 
 void start_up_message_handler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (!starting) {
@@ -33,8 +50,7 @@ void start_up_message_handler(QtMsgType type, const QMessageLogContext& context,
                                       qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
                                       qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
         const QByteArray reason = no_display_named ? QByteArrayLiteral("DISPLAY is not set") : held_back_reason;
-        std::fprintf(stderr, "waves: cannot open a display (%s); run it on a desktop, or under xvfb-run.\n",
-                     reason.constData());
+        std::fprintf(stderr, "waves: %s\n", no_display_message(reason).constData());
         std::_Exit(1);
     }
 }
@@ -42,9 +58,22 @@ void start_up_message_handler(QtMsgType type, const QMessageLogContext& context,
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLine::Reading command_line = CommandLine::read(arguments);
+    if (command_line.request != CommandLine::Request::open_window) {
+        // Core only: no platform, so no display is needed or opened.
+        QCoreApplication application(argc, argv);
+        install_translations(application);
+        return CommandLine::answer(command_line);
+    }
+
+    QTranslator early_translator;
+    if (load_translation(early_translator)) start_up_translator = &early_translator;
     qInstallMessageHandler(start_up_message_handler);
     QApplication application(argc, argv);
     starting = false;
+    start_up_translator = nullptr;
     qInstallMessageHandler(nullptr);
 
 #ifdef WAVES_APP_ID

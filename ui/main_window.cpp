@@ -7,6 +7,7 @@
 #include "ui/accessible_names.h"
 #include "ui/appearance.h"
 #include "ui/graph_descriptions.h"
+#include "ui/picture_copy.h"
 #include "ui/accessible_interfaces.h"
 #include "ui/twips.h"
 #include "ui/window_binding.h"
@@ -34,6 +35,7 @@ MainWindow::MainWindow(QWidget* parent)
     name_controls_for_screen_readers(controls_);
     form_.window = this;
     bind_window(controls_, window_layout(), form_, dispatch_);
+    install_picture_copy(*this);
 
     waves::Form_Load(form_);
     describe_graphs(controls_, form_.params);

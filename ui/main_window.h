@@ -11,7 +11,8 @@
 // area instead.
 //
 // After every event the graphs' accessible descriptions are brought up to
-// date with their new pictures.
+// date with their new pictures. Ctrl+C and Ctrl+Shift+C copy the picture
+// of the window or of the focused graph (ui/picture_copy.h).
 #pragma once
 
 #include <QWidget>

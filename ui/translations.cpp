@@ -4,9 +4,13 @@
 #include <QLocale>
 #include <QTranslator>
 
+bool load_translation(QTranslator& translator) {
+    return translator.load(QLocale::system(), QStringLiteral("waves"), QStringLiteral("_"), QStringLiteral(":/i18n"));
+}
+
 void install_translations(QCoreApplication& application) {
     auto* translator = new QTranslator(&application);
-    if (translator->load(QLocale::system(), QStringLiteral("waves"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+    if (load_translation(*translator)) {
         QCoreApplication::installTranslator(translator);
     } else {
         delete translator;

@@ -4,27 +4,30 @@
 
 project_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
-# What building needs on Debian 12 (lrelease compiles the translations).
+# What building needs on Debian 12 (lrelease compiles the translations;
+# Python writes the Japanese manual page).
 build_packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev
-    qt6-base-dev libgl-dev qt6-l10n-tools
+    qt6-base-dev libgl-dev qt6-l10n-tools python3
 )
 
 # Metric-compatible stand-ins for the layout's Windows fonts: Liberation
 # Serif for "Times New Roman", IPA Gothic for the two Japanese Gothic faces.
 font_packages=(fonts-liberation2 fonts-ipafont-gothic)
 
-# The tests that run the real program in a real X server and click it.
-x11_test_packages=(xvfb xdotool xauth)
+# The tests that run the real program in a real X server and click it, and
+# read its pictures back from the clipboard (xclip).
+x11_test_packages=(xvfb xdotool xauth xclip)
 
 # The test that reads the window as a screen reader does, through AT-SPI.
 screen_reader_test_packages=(at-spi2-core python3-pyatspi dbus-daemon)
 
 # The tests of the installation and the Debian package: the validators of
 # the desktop entry and the AppStream metainfo, an SVG renderer for the
-# icon, and dpkg-shlibdeps, which finds the package's library dependencies.
-package_test_packages=(desktop-file-utils appstream librsvg2-bin dpkg-dev)
+# icon, dpkg-shlibdeps, which finds the package's library dependencies, and
+# groff and man (groff-base, man-db), which check the manual page.
+package_test_packages=(desktop-file-utils appstream librsvg2-bin dpkg-dev groff-base man-db)
 
 # The tests of the program in hostile surroundings: strace traces the files
 # and sockets it opens (inside a session bus of dbus-daemon's), fc-list and
@@ -92,9 +95,11 @@ install_web_test_modules() {
     fi
 }
 
-# build_preset NAME configures and builds the CMake preset NAME.
+# build_preset NAME [TARGET...] configures the CMake preset NAME and builds
+# the targets, or everything when none is named.
 build_preset() {
     local preset="$1"
+    shift
     cmake --preset "$preset" -S "$project_root" >/dev/null
-    cmake --build --preset "$preset"
+    cmake --build --preset "$preset" ${1:+--target "$@"}
 }

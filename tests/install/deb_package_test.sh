@@ -53,7 +53,7 @@ expected=$(printf '%s\n' usr/bin/waves \
     "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
     "usr/share/metainfo/$app_id.metainfo.xml" \
     usr/share/doc/waves/copyright usr/share/doc/waves/README.md usr/share/doc/waves/README.ja.md \
-    usr/share/man/man1/waves.1.gz | sort)
+    usr/share/man/man1/waves.1.gz usr/share/man/ja/man1/waves.1.gz | sort)
 listing=$(dpkg-deb -c "$deb")
 actual=$(awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' <<<"$listing" | sort)
 expect_files "$expected" "$actual" "holds exactly" "contents differ from the expected files (< expected, > packaged)"

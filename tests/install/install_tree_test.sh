@@ -21,7 +21,7 @@ icon_file="usr/share/icons/hicolor/scalable/apps/$app_id.svg"
 metainfo_file="usr/share/metainfo/$app_id.metainfo.xml"
 expected=$(printf '%s\n' usr/bin/waves "$desktop_file" "$icon_file" "$metainfo_file" \
     usr/share/doc/waves/LICENSE usr/share/doc/waves/README.md usr/share/doc/waves/README.ja.md \
-    usr/share/man/man1/waves.1 | sort)
+    usr/share/man/man1/waves.1 usr/share/man/ja/man1/waves.1 | sort)
 actual=$(cd "$root" && find . ! -type d | sed 's|^\./||' | sort)
 expect_files "$expected" "$actual" "installed exactly" \
     "installed files differ from the expected ones (< expected, > installed)"

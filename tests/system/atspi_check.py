@@ -1,21 +1,27 @@
 #!/usr/bin/python3
 """Reads the running program through AT-SPI, as a screen reader does.
 
-    atspi_check.py APPLICATION [LANGUAGE]
+    atspi_check.py APPLICATION X_WINDOW [LANGUAGE]
 
 Finds the window of the application named on the command line, checks the
 names and roles of its controls, steps "A amplitude" up five times and "A
 frequency" once through the spin buttons' accessible "increase" action,
 and checks that the value label, the spin button's value and the graph's
 description follow, and that the description change was announced as an
-event. With LANGUAGE "ja" (the program started with LANGUAGE=ja) the names
-and the description are the Japanese ones. Exits non-zero, with a message,
-on the first thing that is wrong.
+event. Then presses Ctrl+C and Ctrl+Shift+C in the X window (with
+xdotool) and checks that each copy is announced as a screen reader reads a
+notification out: a notification becomes showing
+(object:state-changed:showing), with a label inside that says what was
+copied. With LANGUAGE "ja" (the program started with LANGUAGE=ja) the names,
+the description and the notices are the Japanese ones. Exits non-zero, with
+a message, on the first thing that is wrong.
 """
+import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 DEADLINE_SECONDS = 20
 
@@ -67,6 +73,9 @@ SPOKEN = {
         ],
         "graph": "A", "amplitude": "A amplitude", "frequency": "A frequency", "label after": "A amplitude 5",
         "description after": "A = 5 cos(1 x), t = 1 period",
+        "window copied": "Picture of the window copied",
+        "graph copied": "Picture of the graph {} copied",
+        "nothing focused": "No graph has the focus: picture of the window copied",
     },
     "ja": {
         "controls": [
@@ -77,12 +86,16 @@ SPOKEN = {
         ],
         "graph": "A のグラフ", "amplitude": "A の振幅", "frequency": "A の周波数", "label after": "A の振幅 5",
         "description after": "A = 5 cos(1 x)、t = 1 周期",
+        "window copied": "ウィンドウの画像をコピーしました",
+        "graph copied": "{}の画像をコピーしました",
+        "nothing focused": "グラフが選ばれていないので、ウィンドウの画像をコピーしました",
     },
 }
 
 
 def main():
-    spoken = SPOKEN[sys.argv[2] if len(sys.argv) > 2 else "en"]
+    language = sys.argv[3] if len(sys.argv) > 3 else "en"
+    spoken = SPOKEN[language]
     app = find_application(sys.argv[1])
     window = wait_for("the window", lambda: next(iter(app), None))
     if window.name != "波の合成と積":
@@ -119,8 +132,51 @@ def main():
         pyatspi.Registry.pumpQueuedEvents()
         return spoken["graph"] in announced
     wait_for("the announcement of A's new description", pump_until_announced)
-    print("ok: names, roles, actions, value and the live description of A read through AT-SPI (%s)"
-          % (sys.argv[2] if len(sys.argv) > 2 else "en"))
+    print("ok: names, roles, actions, value and the live description of A read through AT-SPI (%s)" % language)
+
+    check_copy_notices(window, sys.argv[2], spoken)
+
+
+def check_copy_notices(window_of_app, x_window, spoken):
+    shown = []
+
+    def on_showing(event):
+        if event.detail1 and event.source.getRoleName() == "notification":
+            labels = pyatspi.findAllDescendants(event.source, lambda a: a.getRoleName() == "label")
+            shown.append([label.name for label in labels])
+    pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+
+    # Nothing calls over D-Bus while waiting here, so the events are
+    # dispatched by running GLib's main loop.
+    def pump_until_shown():
+        while GLib.MainContext.default().iteration(False):
+            pass
+        pyatspi.Registry.pumpQueuedEvents()
+        return shown
+
+    def focused():
+        return pyatspi.findDescendant(window_of_app, lambda a: a.getState().contains(pyatspi.STATE_FOCUSED))
+
+    # Once the window is active the focus is on the first control of the
+    # focus chain, E's graph; five Tabs lead over D, C, B and A to RESET.
+    subprocess.run(["xdotool", "windowfocus", "--sync", x_window], check=True)
+    for moves, copy, focus_role, expected in [
+        ([], "ctrl+c", None, spoken["window copied"]),
+        ([], "ctrl+shift+c", "image", spoken["graph copied"]),
+        (["Tab"] * 5, "ctrl+shift+c", "push button", spoken["nothing focused"]),
+    ]:
+        if moves:
+            subprocess.run(["xdotool", "key", "--clearmodifiers"] + moves, check=True)
+        if focus_role is not None:
+            wait_for("a focused %s" % focus_role,
+                     lambda: focused() is not None and focused().getRoleName() == focus_role)
+            expected = expected.format(focused().name)
+        shown.clear()
+        subprocess.run(["xdotool", "key", "--clearmodifiers", copy], check=True)
+        wait_for("a notification after " + copy, pump_until_shown)
+        if shown[0] != [expected]:
+            fail("after %s the notification reads %r, expected %r" % (copy, shown[0], [expected]))
+    print("ok: each copy is announced as a notification that says what was copied")
 
 
 main()

@@ -18,5 +18,5 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export LANGUAGE="$language"
 x11_start_program "$program" || fail "cannot start $program"
 x11_find_window || fail "the window did not appear"
-/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_check.py" "$(basename "$program")" "$language" ||
+/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/atspi_check.py" "$(basename "$program")" "$x11_window" "$language" ||
     fail "AT-SPI does not read the window as it should"

@@ -6,12 +6,16 @@
 //   screen_probe count R G B x y w h
 //       prints how many pixels of the rectangle match the colour, each of
 //       red, green and blue within kTolerance.
+//   screen_probe same A.png B.png
+//       compares two pictures pixel for pixel, exactly: status 0 when they
+//       have the same size and pixels; 1, with what differs, otherwise.
 //
 // Coordinates are screen pixels. It always uses the X11 (xcb) platform,
 // whatever QT_QPA_PLATFORM says. Exit status: 0 done, 1 the screen could
 // not be read or the file not written, 2 wrong arguments.
 #include <QGuiApplication>
 #include <QImage>
+#include <QPoint>
 #include <QPixmap>
 #include <QRect>
 #include <QScreen>
@@ -34,7 +38,8 @@ constexpr int kUsage = 2;
 
 int usage() {
     std::fputs("usage: screen_probe grab OUT.png [x y w h]\n"
-               "       screen_probe count R G B x y w h\n",
+               "       screen_probe count R G B x y w h\n"
+               "       screen_probe same A.png B.png\n",
                stderr);
     return kUsage;
 }
@@ -115,6 +120,37 @@ int count_colour(const QStringList& arguments) {
     return kDone;
 }
 
+int same_pictures(const QStringList& arguments) {
+    if (arguments.size() != 4) return usage();
+    QImage pictures[2];
+    for (int i = 0; i < 2; ++i) {
+        if (!pictures[i].load(arguments[2 + i])) {
+            std::fprintf(stderr, "screen_probe: cannot read %s\n", qPrintable(arguments[2 + i]));
+            return kFailed;
+        }
+        pictures[i] = pictures[i].convertToFormat(QImage::Format_RGB32);
+    }
+    if (pictures[0].size() != pictures[1].size()) {
+        std::fprintf(stderr, "screen_probe: %d x %d and %d x %d pixels\n", pictures[0].width(),
+                     pictures[0].height(), pictures[1].width(), pictures[1].height());
+        return kFailed;
+    }
+    long differing = 0;
+    QPoint first;
+    for (int y = 0; y < pictures[0].height(); ++y) {
+        for (int x = 0; x < pictures[0].width(); ++x) {
+            if (pictures[0].pixel(x, y) == pictures[1].pixel(x, y)) continue;
+            if (differing++ == 0) first = QPoint(x, y);
+        }
+    }
+    if (differing > 0) {
+        std::fprintf(stderr, "screen_probe: %ld pixels differ, the first at (%d, %d): #%06x and #%06x\n", differing,
+                     first.x(), first.y(), pictures[0].pixel(first) & 0xffffffu, pictures[1].pixel(first) & 0xffffffu);
+        return kFailed;
+    }
+    return kDone;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -124,5 +160,6 @@ int main(int argc, char* argv[]) {
     if (arguments.size() < 2) return usage();
     if (arguments[1] == QLatin1String("grab")) return grab_to_file(arguments);
     if (arguments[1] == QLatin1String("count")) return count_colour(arguments);
+    if (arguments[1] == QLatin1String("same")) return same_pictures(arguments);
     return usage();
 }

@@ -38,6 +38,8 @@ declare -gA x11_layout_twips=(
     ["switch_s(1)"]="5040 2640 615 195"
     ["SpinButton11"]="4560 5040 255 375"
     ["labelt"]="4200 5160 255 255"
+    ["Command1"]="4920 5160 855 255"
+    ["Gr"]="240 5040 3615 1815"
 )
 x11_twips_per_pixel=15
 

@@ -1,0 +1,88 @@
+#include "ui/command_line.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+#ifndef WAVES_VERSION
+#error "WAVES_VERSION must be defined: the project's version"
+#endif
+
+namespace {
+
+const QString kProgramName = QStringLiteral("waves");
+
+struct Parser {
+    QCommandLineParser parser;
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, CommandLine::tr("Shows this help and exits.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               CommandLine::tr("Shows the program's name and version and exits.")};
+
+    Parser() {
+        // "-platform" is reported as the option 'platform', not as the
+        // unknown letters p, l, a, t, f, o, r, m.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOption(help);
+        parser.addOption(version);
+        parser.setApplicationDescription(CommandLine::tr(
+            "Shows how waves add up and how they multiply: four waves A to D, their sum E,\n"
+            "and their products with a reference wave W, redrawn at every click.\n"
+            "\n"
+            "Tab moves through the controls, Up and Down step the arrows, Space or Enter\n"
+            "presses RESET. Ctrl+C copies the picture of the window to the clipboard,\n"
+            "Ctrl+Shift+C the picture of the graph that has the keyboard focus."));
+    }
+};
+
+// In the language of the translations installed by now.
+QString problem_text(const CommandLine::Reading& reading) {
+    switch (reading.problem) {
+        case CommandLine::Problem::unknown_option: return CommandLine::tr("Unknown option '%1'.").arg(reading.what);
+        case CommandLine::Problem::stray_argument: return CommandLine::tr("Unexpected argument '%1'.").arg(reading.what);
+        case CommandLine::Problem::other: break;
+    }
+    return reading.what;
+}
+
+void print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+}  // namespace
+
+CommandLine::Reading CommandLine::read(const QStringList& arguments) {
+    Parser reader;
+    if (!reader.parser.parse(arguments)) {
+        const QStringList unknown = reader.parser.unknownOptionNames();
+        if (!unknown.isEmpty()) return {Request::error, Problem::unknown_option, unknown.first()};
+        return {Request::error, Problem::other, reader.parser.errorText()};
+    }
+    const QStringList stray = reader.parser.positionalArguments();
+    if (!stray.isEmpty()) return {Request::error, Problem::stray_argument, stray.first()};
+    if (reader.parser.isSet(reader.help)) return {Request::help, {}};
+    if (reader.parser.isSet(reader.version)) return {Request::version, {}};
+    return {};
+}
+
+int CommandLine::answer(const Reading& reading) {
+    switch (reading.request) {
+        case Request::help: {
+            // Made now, so that its texts are those of the translations
+            // installed by then.
+            Parser writer;
+            print(stdout, writer.parser.helpText());
+            return 0;
+        }
+        case Request::version:
+            print(stdout, QStringLiteral("%1 %2\n").arg(kProgramName, QStringLiteral(WAVES_VERSION)));
+            return 0;
+        case Request::error:
+            print(stderr, QStringLiteral("%1: %2\n").arg(kProgramName, problem_text(reading)) +
+                              tr("Try '%1 --help' for more information.").arg(kProgramName) + QLatin1Char('\n'));
+            return kUsageError;
+        case Request::open_window: break;
+    }
+    return 0;
+}

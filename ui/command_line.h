@@ -1,0 +1,45 @@
+// The program's command line: -h/--help, -v/--version, and nothing else.
+//
+// It is read before any application object exists, so that these answers
+// need no display and load no platform plugin: read_command_line only
+// parses. When the answer is not the window, main makes a QCoreApplication
+// (never a platform) and answer_command_line prints it:
+//   help     the usage on standard output, status 0;
+//   version  "waves 0.1.0" on standard output, status 0;
+//   error    one line naming the unknown option or the stray argument, then
+//            the hint "Try 'waves --help' for more information.", both on
+//            standard error, status 2.
+// Every text goes through tr(), in the context "CommandLine", when it is
+// printed, so that the translations installed by then speak; only the
+// parser's rarest complaints (a value given to an option that takes none)
+// are Qt's own English words.
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
+    enum class Request { open_window, help, version, error };
+    enum class Problem { unknown_option, stray_argument, other };
+
+    struct Reading {
+        Request request = Request::open_window;
+        Problem problem = Problem::other;  // for Request::error
+        QString what;  // the option or argument; for Problem::other, the parser's own sentence
+    };
+
+    // The exit status of a command line that could not be read.
+    static constexpr int kUsageError = 2;
+
+    // What the arguments ask for; the first is the program's own name.
+    static Reading read(const QStringList& arguments);
+
+    // Prints the answer to a request other than open_window and returns the
+    // exit status. REQUIRES: a QCoreApplication exists (for the help's
+    // program name and, where installed, translations).
+    static int answer(const Reading& reading);
+};
