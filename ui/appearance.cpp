@@ -12,10 +12,10 @@ QString to_qstring(std::string_view text) {
 
 void install_font_substitutes() {
     for (const FontCode code : {FontCode::F1, FontCode::F4, FontCode::F5}) {
-        const FontSpec& spec = layout_font_spec(code);
+        const FontSpec& font_spec = layout_font_spec(code);
         QStringList stand_ins;
-        for (const std::string_view stand_in : spec.stand_ins) stand_ins.append(to_qstring(stand_in));
-        QFont::insertSubstitutions(to_qstring(spec.face), stand_ins);
+        for (const std::string_view stand_in : font_spec.stand_ins) stand_ins.append(to_qstring(stand_in));
+        QFont::insertSubstitutions(to_qstring(font_spec.face), stand_ins);
     }
 }
 
@@ -25,10 +25,10 @@ QColor layout_colour(LayoutColour colour) {
 }
 
 QFont layout_font(FontCode code) {
-    const FontSpec& spec = layout_font_spec(code);
-    QFont font(to_qstring(spec.face));
-    font.setPixelSize(spec.pixel_size);
-    font.setItalic(spec.italic);
-    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+    const FontSpec& font_spec = layout_font_spec(code);
+    QFont font(to_qstring(font_spec.face));
+    font.setPixelSize(font_spec.pixel_size);
+    font.setItalic(font_spec.italic);
+    font.setWeight(static_cast<QFont::Weight>(font_spec.weight));
     return font;
 }

@@ -55,7 +55,7 @@ std::vector<int> in_tab_order(const std::vector<ControlSpec>& layout, const std:
 
 std::vector<PageControl> page_controls(const std::vector<ControlSpec>& layout) {
     const Tree tree = tree_of(layout);
-    const auto spec = [&](int id) -> const ControlSpec& { return layout[static_cast<std::size_t>(id)]; };
+    const auto row = [&](int id) -> const ControlSpec& { return layout[static_cast<std::size_t>(id)]; };
 
     std::vector<int> order;
     for (auto band = tree.bands.rbegin(); band != tree.bands.rend(); ++band) paint_order(tree, *band, order);
@@ -65,7 +65,7 @@ std::vector<PageControl> page_controls(const std::vector<ControlSpec>& layout) {
     }
 
     const auto make = [&](int id) {
-        const ControlSpec& control = spec(id);
+        const ControlSpec& control = row(id);
         PageControl page{.id = id, .stacking = stacking[static_cast<std::size_t>(id)]};
         int left = control.left;
         int top = control.top;
@@ -74,8 +74,8 @@ std::vector<PageControl> page_controls(const std::vector<ControlSpec>& layout) {
             page.dom_parent = container;
         } else {
             for (int up = container; up >= 0; up = tree.container[static_cast<std::size_t>(up)]) {
-                left += spec(up).left;
-                top += spec(up).top;
+                left += row(up).left;
+                top += row(up).top;
             }
         }
         page.left = css_pixels(left);
@@ -85,7 +85,7 @@ std::vector<PageControl> page_controls(const std::vector<ControlSpec>& layout) {
         if (control.kind == ControlKind::frame) {
             std::vector<int> inside;
             for (const int child : tree.children[static_cast<std::size_t>(id)]) {
-                if (!is_nested(spec(child))) inside.push_back(child);
+                if (!is_nested(row(child))) inside.push_back(child);
             }
             page.owned = in_tab_order(layout, inside);
         }
@@ -94,14 +94,14 @@ std::vector<PageControl> page_controls(const std::vector<ControlSpec>& layout) {
 
     std::vector<int> top_level;
     for (int id = 0; id < static_cast<int>(layout.size()); ++id) {
-        if (!is_nested(spec(id))) top_level.push_back(id);
+        if (!is_nested(row(id))) top_level.push_back(id);
     }
     std::vector<PageControl> page;
     for (const int id : in_tab_order(layout, top_level)) {
         page.push_back(make(id));
         std::vector<int> nested;
         for (const int child : tree.children[static_cast<std::size_t>(id)]) {
-            if (is_nested(spec(child))) nested.push_back(child);
+            if (is_nested(row(child))) nested.push_back(child);
         }
         for (const int child : in_tab_order(layout, nested)) page.push_back(make(child));
     }

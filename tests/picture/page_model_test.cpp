@@ -15,7 +15,7 @@ protected:
                         layout.begin();
         return *std::find_if(page.begin(), page.end(), [&](const PageControl& p) { return p.id == id; });
     }
-    const ControlSpec& spec(const PageControl& control) const { return layout[static_cast<std::size_t>(control.id)]; }
+    const ControlSpec& row(const PageControl& control) const { return layout[static_cast<std::size_t>(control.id)]; }
 
     const std::vector<ControlSpec>& layout = window_layout();
     const std::vector<PageControl> page = page_controls(layout);
@@ -24,11 +24,11 @@ protected:
 TEST_F(PageModel, DocumentOrderFollowsTheTabIndicesWithEachGroupsOptionsNestedInIt) {
     ASSERT_EQ(page.size(), layout.size());
     for (std::size_t n = 1; n < page.size(); ++n) {
-        EXPECT_LT(spec(page[n - 1]).tab_index, spec(page[n]).tab_index) << spec(page[n]).name;
-        const bool option = spec(page[n]).kind == ControlKind::option_button;
-        EXPECT_EQ(page[n].dom_parent >= 0, option) << spec(page[n]).name;
+        EXPECT_LT(row(page[n - 1]).tab_index, row(page[n]).tab_index) << row(page[n]).name;
+        const bool option = row(page[n]).kind == ControlKind::option_button;
+        EXPECT_EQ(page[n].dom_parent >= 0, option) << row(page[n]).name;
         if (option) {
-            EXPECT_EQ(layout[static_cast<std::size_t>(page[n].dom_parent)].name, spec(page[n]).container);
+            EXPECT_EQ(layout[static_cast<std::size_t>(page[n].dom_parent)].name, row(page[n]).container);
         }
     }
 }

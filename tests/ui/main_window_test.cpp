@@ -369,12 +369,12 @@ void MainWindowTest::a_layout_that_does_not_fit_stops_start_up_naming_the_contro
     QFETCH(QString, message);
     std::vector<ControlSpec> layout = window_layout();
     const std::string name = change.section(' ', 1).toStdString();
-    const auto spec = std::find_if(layout.begin(), layout.end(), [&](const ControlSpec& c) { return c.name == name; });
-    QVERIFY(spec != layout.end());
+    const auto changed = std::find_if(layout.begin(), layout.end(), [&](const ControlSpec& c) { return c.name == name; });
+    QVERIFY(changed != layout.end());
     if (change.startsWith("drop")) {
-        layout.erase(spec);
+        layout.erase(changed);
     } else {
-        spec->kind = ControlKind::label;
+        changed->kind = ControlKind::label;
     }
     struct : waves::WindowPlacement {
         void set_outer_size(float, float) override {}
