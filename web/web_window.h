@@ -1,7 +1,8 @@
 // The window Form1 as a web page: builds the page's elements from the
-// layout tables, hands its canvases, value labels and cos/sin radio buttons
-// to the core, binds each control's events to the same handlers as the
-// desktop (layout/control_events.h) and runs start-up.
+// layout tables, with the names and descriptions in the page's language,
+// hands its canvases, value labels and cos/sin radio buttons to the core,
+// binds each control's events to the same handlers as the desktop
+// (layout/control_events.h) and runs start-up.
 //
 // After every event it shows the pictures that changed, one putImageData
 // per changed canvas, and brings each graph's description for screen
