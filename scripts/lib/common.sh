@@ -21,10 +21,15 @@ x11_test_packages=(xvfb xdotool xauth)
 # The test that reads the window as a screen reader does, through AT-SPI.
 screen_reader_test_packages=(at-spi2-core python3-pyatspi dbus-daemon)
 
+# What CPack needs to build the Debian package: dpkg-shlibdeps (dpkg-dev)
+# finds the package's library dependencies, among the files that `file`
+# tells are programs and libraries.
+deb_build_packages=(dpkg-dev file)
+
 # The tests of the installation and the Debian package: the validators of
 # the desktop entry and the AppStream metainfo, an SVG renderer for the
-# icon, and dpkg-shlibdeps, which finds the package's library dependencies.
-package_test_packages=(desktop-file-utils appstream librsvg2-bin dpkg-dev)
+# icon, and what building the package needs.
+package_test_packages=(desktop-file-utils appstream librsvg2-bin "${deb_build_packages[@]}")
 
 # The tests of the program in hostile surroundings: strace traces the files
 # and sockets it opens (inside a session bus of dbus-daemon's), fc-list and
