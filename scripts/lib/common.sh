@@ -45,6 +45,11 @@ all_test_packages=(
     "${screen_reader_test_packages[@]}" "${package_test_packages[@]}" "${reliability_test_packages[@]}"
 )
 
+# What scripts/fresh-check needs on this machine: debootstrap for the
+# throwaway systems, and the X server and xdotool that show the run
+# command's window.
+fresh_check_packages=(debootstrap xvfb xdotool)
+
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
         "$@"
