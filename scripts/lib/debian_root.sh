@@ -136,10 +136,11 @@ debian_unmount_under() {
 
 # debian_enter_ready ROOT: what a program in ROOT needs from the machine
 # around it: /proc, /sys, /dev with /dev/pts and a tmpfs /dev/shm of its
-# own; the machine's name server; the machine's Debian sources where it has
-# them in deb822 form (the suite and its updates and security archive,
-# signed by the keyring the root has), else debootstrap's one line; and no
-# service started by a package's installation.
+# own; the machine's name server and added certificate authorities; the
+# machine's Debian sources where it has them in deb822 form (the suite and
+# its updates and security archive, signed by the keyring the root has),
+# else debootstrap's one line; and no service started by a package's
+# installation.
 debian_enter_ready() {
     local root="$1"
     debian_mount -t proc proc "$root/proc" || return 1
@@ -151,6 +152,13 @@ debian_enter_ready() {
     rm -f "$root/etc/resolv.conf"
     if [ -e /etc/resolv.conf ]; then
         cp -L /etc/resolv.conf "$root/etc/resolv.conf" || return 1
+    fi
+    # The certificate authorities added to this machine (a proxy's, say):
+    # ca-certificates puts them in the root's trust store when a command
+    # there installs it, so that npm reaches its registry as it does here.
+    if [ -d /usr/local/share/ca-certificates ]; then
+        mkdir -p "$root/usr/local/share/ca-certificates" &&
+            cp -a /usr/local/share/ca-certificates/. "$root/usr/local/share/ca-certificates/" || return 1
     fi
     if [ -r /etc/apt/sources.list.d/debian.sources ]; then
         install -m 644 /etc/apt/sources.list.d/debian.sources "$root/etc/apt/sources.list.d/debian.sources" || return 1
