@@ -23,11 +23,16 @@ x11_test_packages=(xvfb xdotool xauth xclip)
 # The test that reads the window as a screen reader does, through AT-SPI.
 screen_reader_test_packages=(at-spi2-core python3-pyatspi dbus-daemon)
 
+# What CPack needs to build the Debian package: dpkg-shlibdeps (dpkg-dev)
+# finds the package's library dependencies, among the files that `file`
+# tells are programs and libraries.
+deb_build_packages=(dpkg-dev file)
+
 # The tests of the installation and the Debian package: the validators of
 # the desktop entry and the AppStream metainfo, an SVG renderer for the
-# icon, dpkg-shlibdeps, which finds the package's library dependencies, and
-# groff and man (groff-base, man-db), which check the manual page.
-package_test_packages=(desktop-file-utils appstream librsvg2-bin dpkg-dev groff-base man-db)
+# icon, what building the package needs, and groff and man (groff-base,
+# man-db), which check the manual pages.
+package_test_packages=(desktop-file-utils appstream librsvg2-bin "${deb_build_packages[@]}" groff-base man-db)
 
 # The tests of the program in hostile surroundings: strace traces the files
 # and sockets it opens (inside a session bus of dbus-daemon's), fc-list and
@@ -51,6 +56,11 @@ all_test_packages=(
     "${screen_reader_test_packages[@]}" "${package_test_packages[@]}" "${reliability_test_packages[@]}"
     "${web_packages[@]}" "${web_test_packages[@]}"
 )
+
+# What scripts/fresh-check needs on this machine: debootstrap for the
+# throwaway systems, and the X server and xdotool that show the run
+# command's window.
+fresh_check_packages=(debootstrap xvfb xdotool)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
