@@ -5,63 +5,14 @@
 //
 //   WAVES_PAGE=build/web/web/waves.html WAVES_CORE_EXPECTATIONS=.../core_expectations \
 //     node --test tests/web/page.test.mjs
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { pathToFileURL } from 'node:url';
 
-import { chromium } from 'playwright-core';
+import { clickArrow, coreExpectations, labelTexts, open, pagePath, pageUrl, spin } from './browser_session.mjs';
 
-const pagePath = process.env.WAVES_PAGE;
-const pageUrl = pathToFileURL(pagePath).href;
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
-
-let browser;
-before(async () => {
-  browser = await chromium.launch({
-    executablePath: process.env.WAVES_CHROMIUM || '/usr/bin/chromium',
-    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-           '--disable-sync', '--no-first-run'],
-  });
-});
-after(async () => { await browser?.close(); });
-
-// A fresh page with everything it asks for and says recorded.
-async function open({ scale = 1, init, clock = false, ready = true, locale = 'en-US' } = {}) {
-  const context = await browser.newContext({ viewport: { width: 800, height: 600 }, deviceScaleFactor: scale, locale });
-  const page = await context.newPage();
-  const said = [];
-  const requests = [];
-  page.on('console', (message) => {
-    if (message.type() === 'error' || message.type() === 'warning') said.push(message.text());
-  });
-  page.on('pageerror', (error) => said.push(error.message));
-  context.on('request', (request) => requests.push(request.url()));
-  if (init) await page.addInitScript(init);
-  if (clock) await page.clock.install();
-  await page.goto(pageUrl);
-  if (ready) await page.waitForSelector('#waves[data-ready]');
-  return { page, context, said, requests };
-}
-
-function coreExpectations(events) {
-  return JSON.parse(execFileSync(process.env.WAVES_CORE_EXPECTATIONS, events, { encoding: 'utf8' }));
-}
-
-const spin = (page, name) => page.getByRole('spinbutton', { name, exact: true });
-
-// A click on the upper or lower half of an arrow pair, with the real mouse.
-async function clickArrow(page, name, half) {
-  const box = await spin(page, name).boundingBox();
-  await page.mouse.click(box.x + box.width / 2, box.y + box.height * (half === 'up' ? 0.25 : 0.75));
-}
-
-async function labelTexts(page) {
-  return page.evaluate(() => Object.fromEntries(
-    [...document.querySelectorAll('.label')].map((label) => [label.dataset.name, label.lastChild.textContent])));
-}
 
 // Runs in the page: each graph's canvas against the core's samples. Every
 // sample inside the frame has a pixel of the curve's colour within one
