@@ -1,0 +1,186 @@
+// The web page's benchmark: the one HTML file opened from file:// in
+// Debian's headless Chromium (software rasterisation), timed on the cases of
+// the desktop's waves_bench, with the classroom waves (A = 5 cos 1x,
+// B = 3 sin 3x, C = 2 cos 5x, D = 1 sin 7x, W = 1 cos 1x):
+//
+//   component change  A's amplitude 5 <-> 6; Grph(0), m_grph(0), Gr, m_gr
+//   reference change  W's amplitude 1 <-> 2; std_grph, m_grph(0..3), m_gr
+//   full redraw       RESET at t_span 1; otherwise "t=" down and up in turn
+//                     (t_span - 1 <-> t_span); all eleven graphs
+//   first frame       from navigation start until every graph is drawn
+//
+// An event is timed from the program's handler being called, as the page's
+// own listeners call it, until a one-pixel getImageData has read back each
+// canvas it changed, so that rasterisation the browser defers is counted.
+// performance.now() has a resolution of 0.1 ms in this page, so events are
+// timed in batches, each batch's time divided by its count; a case's figure
+// is the median of its batches.
+//
+//   node bench/web/page_bench.mjs PAGE DESKTOP_JSON
+//
+// DESKTOP_JSON is waves_bench's --benchmark_out (JSON) from the same run; the
+// report (report.mjs) sets the two side by side.
+import { createRequire } from 'node:module';
+import { statSync } from 'node:fs';
+import { pathToFileURL } from 'node:url';
+
+import { desktopMedians, printReport } from './report.mjs';
+
+const require = createRequire(new URL('../../tests/web/package.json', import.meta.url));
+const { chromium } = require('playwright-core');
+
+export const spans = [1, 3, 100, 1000, 16384, 100000];
+
+const classroom = [
+  { amplitude: 5, frequency: 1, sine: false },
+  { amplitude: 3, frequency: 3, sine: true },
+  { amplitude: 2, frequency: 5, sine: false },
+  { amplitude: 1, frequency: 7, sine: true },
+];
+
+const cases = {
+  component_change: { control: 'SpinButton3(0)', event: 'up-down', canvases: ['Grph(0)', 'm_grph(0)', 'Gr', 'm_gr'] },
+  reference_change: {
+    control: 'SpinButton1', event: 'up-down',
+    canvases: ['std_grph', 'm_grph(0)', 'm_grph(1)', 'm_grph(2)', 'm_grph(3)', 'm_gr'],
+  },
+  full_redraw: { control: 'SpinButton11', event: 'down-up', canvases: everyGraph() },
+};
+
+function everyGraph() {
+  const graphs = ['std_grph', 'Gr', 'm_gr'];
+  for (let i = 0; i < 4; ++i) graphs.push(`Grph(${i})`, `m_grph(${i})`);
+  return graphs;
+}
+
+// Events before timing (the WebAssembly's optimising tier), and the batches.
+const kWarmUp = 60;
+const kBatches = 31;
+const kBatchSize = 10;
+const kLoads = 21;
+
+const [pagePath, desktopJson] = process.argv.slice(2);
+const pageUrl = pathToFileURL(pagePath).href;
+
+// The URL fragment that opens the page with the classroom waves at a span.
+function classroomFragment(span) {
+  const keys = classroom.map((wave, i) => `${'ABCD'[i]}=${wave.amplitude}${wave.sine ? 's' : 'c'}${wave.frequency}`);
+  return `${keys.join('&')}&t=${span}`;
+}
+
+// Opens the page in the state of a case: by its URL fragment, or, for a
+// page that does not read one, with the program's handlers, as clicks
+// would (only the spans that a few thousand "t=" presses reach).
+async function openByFragment(context, span) {
+  const page = await context.newPage();
+  await page.goto(`${pageUrl}#${classroomFragment(span)}`);
+  await page.waitForSelector('#waves[data-ready]');
+  return page;
+}
+
+async function openByHandlers(context, span) {
+  if (span > 1000) return null;
+  const page = await context.newPage();
+  await page.goto(pageUrl);
+  await page.waitForSelector('#waves[data-ready]');
+  await page.evaluate(({ waves, span }) => {
+    const id = (name) => Number(document.querySelector(`[data-name="${name}"]`).id.slice('control-'.length));
+    waves.forEach((wave, i) => {
+      for (let k = 0; k < wave.amplitude; ++k) Module._waves_spin(id(`SpinButton3(${i})`), 1);
+      for (let k = 0; k < wave.frequency; ++k) Module._waves_spin(id(`SpinButton4(${i})`), 1);
+      if (wave.sine) document.querySelector(`[data-name="switch_s(${i})"] input`).click();
+    });
+    for (let t = 1; t < span; ++t) Module._waves_spin(id('SpinButton11'), 1);
+  }, { waves: classroom, span });
+  return page;
+}
+
+const openAt = openByHandlers;
+
+// Runs in the page: the median time of one event of the case, in ms.
+async function timeCase({ control, event, canvases, warmUp, batches, batchSize }) {
+  const id = Number(document.querySelector(`[data-name="${control}"]`).id.slice('control-'.length));
+  const contexts = canvases.map((name) => document.querySelector(`canvas[data-name="${name}"]`).getContext('2d'));
+  let n = 0;
+  // Up first, then down: the state comes back after every even count.
+  const fire = {
+    'click': () => Module._waves_click(id),
+    'up-down': () => Module._waves_spin(id, n++ % 2 === 0 ? 1 : 0),
+    'down-up': () => Module._waves_spin(id, n++ % 2 === 0 ? 0 : 1),
+  }[event];
+  const once = () => {
+    fire();
+    for (const context of contexts) context.getImageData(0, 0, 1, 1);
+  };
+  for (let k = 0; k < warmUp; ++k) once();
+  const times = [];
+  for (let b = 0; b < batches; ++b) {
+    // Whatever the browser has left to do runs between batches.
+    await new Promise((resolve) => setTimeout(resolve, 0));
+    const start = performance.now();
+    for (let k = 0; k < batchSize; ++k) once();
+    times.push((performance.now() - start) / batchSize);
+  }
+  times.sort((a, b) => a - b);
+  return times[Math.floor(times.length / 2)];
+}
+
+// Runs before the page's scripts: the time from navigation start until the
+// page says every graph is drawn and each canvas has been read back.
+function watchFirstFrame() {
+  new MutationObserver((changes, observer) => {
+    const main = document.getElementById('waves');
+    if (!main || !main.dataset.ready) return;
+    observer.disconnect();
+    for (const canvas of main.querySelectorAll('canvas')) canvas.getContext('2d').getImageData(0, 0, 1, 1);
+    window.wavesFirstFrame = performance.now();
+  }).observe(document, { subtree: true, attributes: true, attributeFilter: ['data-ready'] });
+}
+
+async function firstFrame(browser) {
+  const times = [];
+  for (let n = 0; n < kLoads; ++n) {
+    const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+    await context.addInitScript(watchFirstFrame);
+    const page = await context.newPage();
+    await page.goto(pageUrl);
+    await page.waitForFunction(() => window.wavesFirstFrame !== undefined);
+    times.push(await page.evaluate(() => window.wavesFirstFrame));
+    await context.close();
+  }
+  times.sort((a, b) => a - b);
+  return times[Math.floor(times.length / 2)];
+}
+
+async function redraws(browser) {
+  const medians = {};
+  for (const [name, description] of Object.entries(cases)) {
+    medians[name] = {};
+    for (const span of spans) {
+      const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+      const page = await openAt(context, span);
+      if (page) {
+        const tried = name === 'full_redraw' && span === 1 ? { ...description, control: 'Command1', event: 'click' }
+                                                           : description;
+        medians[name][span] = await page.evaluate(timeCase, {
+          ...tried, warmUp: kWarmUp, batches: kBatches, batchSize: kBatchSize,
+        });
+      }
+      await context.close();
+    }
+  }
+  return medians;
+}
+
+const browser = await chromium.launch({
+  executablePath: process.env.WAVES_CHROMIUM || '/usr/bin/chromium',
+  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+         '--disable-sync', '--no-first-run'],
+});
+try {
+  const web = await redraws(browser);
+  const first = await firstFrame(browser);
+  printReport({ spans, web, desktop: desktopMedians(desktopJson), firstFrame: first, bytes: statSync(pagePath).size });
+} finally {
+  await browser.close();
+}
