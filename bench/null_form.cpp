@@ -75,6 +75,10 @@ NullForm::NullForm() : parts_(std::make_unique<Parts>()) {
     form_.labels.labelt = &p.label;
     form_.labels.value_std_a = &p.label;
     form_.labels.value_std_b = &p.label;
+    form_.options.Option9 = &p.option;
+    form_.options.Option10 = &p.option;
+    form_.options.step_n.fill(&p.option);
+    form_.options.step_a.fill(&p.option);
     form_.window = &p.window;
     waves::Form_Load(form_);
 }

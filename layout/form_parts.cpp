@@ -40,6 +40,12 @@ Slots<waves::OptionSelection> option_slots(waves::Form& form) {
         slots.emplace_back(indexed("switch_c", i), &form.options.switch_c[slot]);
         slots.emplace_back(indexed("switch_s", i), &form.options.switch_s[slot]);
     }
+    slots.emplace_back("Option9", &form.options.Option9);
+    slots.emplace_back("Option10", &form.options.Option10);
+    for (std::size_t n = 0; n < waves::kStepSizes.size(); ++n) {
+        slots.emplace_back("Option" + std::to_string(n + 1), &form.options.step_n[n]);
+        slots.emplace_back("Option" + std::to_string(n + 5), &form.options.step_a[n]);
+    }
     return slots;
 }
 

@@ -1,7 +1,7 @@
 // Where each control of the layout plugs into the core's form: the graph
-// surfaces, the value labels and the cos/sin option buttons that start-up
-// and the handlers write to, by their layout names ("Grph(0)", "labelt",
-// "switch_s(2)").
+// surfaces, the value labels and the option buttons that start-up, the
+// handlers and a lesson write to, by their layout names ("Grph(0)",
+// "labelt", "switch_s(2)", "Option7").
 //
 // A front end creates its controls from the layout, puts each into its slot
 // and then asks missing_parts() before start-up runs: a slot left empty

@@ -186,6 +186,61 @@ Tab で操作部品を移り、↑ と ↓ で矢印を操作し、Space か Ent
     </message>
 </context>
 <context>
+    <name>LessonState</name>
+    <message>
+        <source>%1=%2: the amplitude is below 0.</source>
+        <translation>%1=%2：振幅が 0 未満です。</translation>
+    </message>
+    <message>
+        <source>%1=%2: the amplitude is above 10.9.</source>
+        <translation>%1=%2：振幅が 10.9 を超えています。</translation>
+    </message>
+    <message>
+        <source>%1=%2: the frequency is below 0.</source>
+        <translation>%1=%2：周波数が 0 未満です。</translation>
+    </message>
+    <message>
+        <source>%1=%2: the span must be a whole number of periods from 1 to 16777216.</source>
+        <translation>%1=%2：表示周期数は 1 から 16777216 までの整数にしてください。</translation>
+    </message>
+    <message>
+        <source>%1=%2: the step must be 1, 0.5, 0.2 or 0.1.</source>
+        <translation>%1=%2：刻みは 1、0.5、0.2、0.1 のどれかにしてください。</translation>
+    </message>
+    <message>
+        <source>%1=%2 is not an amplitude, c or s, and a frequency, as in %1=3c1.</source>
+        <translation>%1=%2 は「振幅、c か s、周波数」の形（例：%1=3c1）になっていません。</translation>
+    </message>
+    <message>
+        <source>%1=%2: %3 is not a whole number of tenths.</source>
+        <translation>%1=%2：%3 は 0.1 の整数倍ではありません。</translation>
+    </message>
+    <message>
+        <source>%1=%2: the frequency is above 1000000000.</source>
+        <translation>%1=%2：周波数が 1000000000 を超えています。</translation>
+    </message>
+    <message>
+        <source>%1=%2: the frequency of W is above 10.9.</source>
+        <translation>%1=%2：W の周波数が 10.9 を超えています。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a key of a lesson: A, B, C, D, W, t, sa or sn.</source>
+        <translation>「%1」は使えるキー（A、B、C、D、W、t、sa、sn）ではありません。</translation>
+    </message>
+    <message>
+        <source>The text is longer than %1 characters.</source>
+        <translation>%1 文字を超えています。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not of the form key=value.</source>
+        <translation>「%1」が「キー=値」の形になっていません。</translation>
+    </message>
+    <message>
+        <source>%1 is given twice.</source>
+        <translation>%1 が 2 回指定されています。</translation>
+    </message>
+</context>
+<context>
     <name>PictureCopyNotice</name>
     <message>
         <source>No graph has the focus: picture of the window copied</source>
@@ -220,6 +275,10 @@ Tab で操作部品を移り、↑ と ↓ で矢印を操作し、Space か Ent
     <message>
         <source>This page needs JavaScript; please allow it for this page.</source>
         <translation>このページには JavaScript が必要です。このページで JavaScript を許可してください。</translation>
+    </message>
+    <message>
+        <source>The lesson in this link could not be opened: %1 The page starts as usual.</source>
+        <translation>このリンクの授業の状態は開けませんでした。%1 ページは通常どおり始まります。</translation>
     </message>
 </context>
 </TS>

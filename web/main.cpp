@@ -27,6 +27,10 @@ EMSCRIPTEN_KEEPALIVE void waves_device_pixel_ratio_changed() {
 EMSCRIPTEN_KEEPALIVE void waves_viewport_changed() {
     if (window != nullptr) window->on_viewport_changed();
 }
+
+EMSCRIPTEN_KEEPALIVE void waves_fragment_changed() {
+    if (window != nullptr) window->on_fragment_changed();
+}
 }
 
 int main() {

@@ -22,6 +22,14 @@ mergeInto(LibraryManager.library, {
 
     kinds: ['frame', 'graph', 'label', 'option', 'push', 'spin'],
 
+    // The lesson goes into the address at once, but at most every
+    // stateInterval ms (a browser refuses to have its address rewritten
+    // hundreds of times a second); the last one always arrives.
+    stateInterval: 100,
+    state: null,       // {text, written, timer} once a lesson has been kept
+    // A fragment longer than this is refused without reading all of it.
+    fragmentLimit: 4096,
+
     px: function (value) { return value + 'px'; },
 
     place: function (element, left, top, width, height, stacking) {
@@ -153,6 +161,19 @@ mergeInto(LibraryManager.library, {
       return element;
     },
 
+    writeState: function () {
+      const state = wavesPage.state;
+      state.timer = 0;
+      state.written = performance.now();
+      history.replaceState(history.state, '', '#' + state.text);
+    },
+
+    // The notice above the window takes its place from the viewport.
+    noticeHeight: function () {
+      const notice = document.getElementById('waves-state-refused');
+      return notice && !notice.hidden ? notice.offsetHeight : 0;
+    },
+
     // The element that answers for a control to assistive technology.
     named: function (id) {
       const element = wavesPage.elements[id];
@@ -199,6 +220,7 @@ mergeInto(LibraryManager.library, {
         watchRatio();
       }, { once: true });
     })();
+    addEventListener('hashchange', function () { Module['_waves_fragment_changed'](); });
     // An arrow stops repeating wherever the pointer is let go.
     addEventListener('pointerup', wavesPage.release);
     addEventListener('blur', wavesPage.release);
@@ -207,11 +229,14 @@ mergeInto(LibraryManager.library, {
   waves_page_place_window__deps: ['$wavesPage'],
   waves_page_place_window: function (left, top) {
     wavesPage.windowBox.style.left = wavesPage.px(left);
-    wavesPage.windowBox.style.top = wavesPage.px(top);
+    wavesPage.windowBox.style.top = wavesPage.px(top + wavesPage.noticeHeight());
   },
 
   waves_page_viewport_width: function () { return document.documentElement.clientWidth; },
-  waves_page_viewport_height: function () { return document.documentElement.clientHeight; },
+  waves_page_viewport_height__deps: ['$wavesPage'],
+  waves_page_viewport_height: function () {
+    return Math.max(0, document.documentElement.clientHeight - wavesPage.noticeHeight());
+  },
   waves_page_device_pixel_ratio: function () { return devicePixelRatio || 1; },
 
   waves_page_add_control__deps: ['$wavesPage'],
@@ -303,6 +328,37 @@ mergeInto(LibraryManager.library, {
     if (width === 0 || height === 0) return;
     const data = new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4);
     canvas.getContext('2d').putImageData(new ImageData(data, width, height), 0, 0);
+  },
+
+  waves_page_fragment__deps: ['$wavesPage'],
+  waves_page_fragment: function () {
+    const raw = location.hash.slice(1, wavesPage.fragmentLimit + 2);
+    let text = raw;
+    try { text = decodeURIComponent(raw); } catch (malformed) { /* read as it stands */ }
+    const size = lengthBytesUTF8(text) + 1;
+    const copy = _malloc(size);
+    if (copy) stringToUTF8(text, copy, size);
+    return copy;
+  },
+
+  waves_page_keep_state__deps: ['$wavesPage'],
+  waves_page_keep_state: function (text) {
+    const state = wavesPage.state || (wavesPage.state = { text: '', written: -Infinity, timer: 0 });
+    state.text = UTF8ToString(text);
+    if (state.timer) return;
+    const wait = state.written + wavesPage.stateInterval - performance.now();
+    if (wait <= 0) wavesPage.writeState();
+    else state.timer = setTimeout(wavesPage.writeState, wait);
+  },
+
+  waves_page_refuse_state__deps: ['$wavesPage'],
+  waves_page_refuse_state: function (reason) {
+    const notice = document.getElementById('waves-state-refused');
+    const text = UTF8ToString(reason);
+    if (!text && notice.hidden) return;
+    notice.hidden = !text;
+    if (text) notice.textContent = wavesRefusedLesson.replace('%1', function () { return text; });
+    if (wavesPage.windowBox) Module['_waves_viewport_changed']();
   },
 
   waves_page_ready: function () {

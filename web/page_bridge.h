@@ -40,6 +40,14 @@ void waves_page_set_checked(int id, int checked);
 void waves_page_set_description(int id, const char* text);
 // Shows width x height RGBA pixels on the canvas id.
 void waves_page_show_picture(int id, const std::uint32_t* pixels, int width, int height);
+// The page's URL fragment without its '#', percent-decoded where it can
+// be, as a string the caller frees with free(); "" where there is none.
+char* waves_page_fragment();
+// Keeps the lesson's text in the URL fragment, without a history entry.
+void waves_page_keep_state(const char* text);
+// Shows the sentence that says why the link's lesson was refused, with
+// reason (in the page's language) in it; an empty reason hides it.
+void waves_page_refuse_state(const char* reason);
 // Every graph is drawn: the page is ready for the user.
 void waves_page_ready();
 // Start-up could not complete: the page says so instead of staying blank.
@@ -54,4 +62,7 @@ void waves_spin(int id, int up);
 void waves_click(int id);
 void waves_device_pixel_ratio_changed();
 void waves_viewport_changed();
+// The URL fragment was changed from outside the page (a link followed, an
+// address edited, the history walked).
+void waves_fragment_changed();
 }

@@ -26,6 +26,10 @@ function wavesTranslate(context, source) {
   return text || source;
 }
 
+// The sentence a page opened with a lesson it cannot show says; %1 is why.
+var wavesRefusedLesson = wavesTranslate('WebPage', QT_TRANSLATE_NOOP('WebPage',
+    'The lesson in this link could not be opened: %1 The page starts as usual.'));
+
 (function () {
   document.documentElement.lang = wavesLanguage;
   const notices = {

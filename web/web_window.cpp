@@ -2,7 +2,11 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <variant>
 
+#include "app/lesson_state.h"
+#include "app/lesson_state_text.h"
 #include "app/start_up.h"
 #include "layout/accessible_text.h"
 #include "layout/form_parts.h"
@@ -25,8 +29,44 @@ WebWindow::WebWindow() : layout_(window_layout()) {
     if (!build_page() || !bind_form()) return;
     waves::Form_Load(form_);
     started_ = true;
+    open_linked_lesson();
     after_event();
     waves_page_ready();
+}
+
+void WebWindow::open_linked_lesson() {
+    char* fragment = waves_page_fragment();
+    const std::string text = fragment != nullptr ? fragment : "";
+    std::free(fragment);
+    if (text.empty()) return;
+    const auto read = waves::read_state_text(text);
+    if (const auto* refusal = std::get_if<waves::StateRefusal>(&read)) {
+        const std::string reason =
+            waves::refusal_text(*refusal, translator_.translate("LessonState", refusal->reason));
+        waves_page_refuse_state(reason.c_str());
+        // The refused text stays in the address until the first event.
+        kept_state_.clear();
+        return;
+    }
+    waves_page_refuse_state("");
+    waves::open_in_state(form_, std::get<waves::LessonState>(read));
+    keep_state();
+}
+
+void WebWindow::on_fragment_changed() {
+    if (!started_) return;
+    // As if the page were opened anew with this fragment.
+    waves::open_in_state(form_, waves::LessonState{});
+    kept_state_.clear();
+    open_linked_lesson();
+    after_event();
+}
+
+void WebWindow::keep_state() {
+    std::string text = waves::state_text(waves::lesson_state(form_.params));
+    if (text == kept_state_) return;
+    kept_state_ = std::move(text);
+    waves_page_keep_state(kept_state_.c_str());
 }
 
 int WebWindow::id_of(const std::string& name) const {
@@ -132,6 +172,8 @@ void WebWindow::on_event(int id, ControlEvent event) {
         if (handler->event == event) handler->handler(form_, handler->index);
     }
     after_event();
+    waves_page_refuse_state("");
+    keep_state();
 }
 
 void WebWindow::after_event() {

@@ -16,6 +16,12 @@
 // than the window its top-left corner stays inside the page, where the
 // page can be scrolled to the rest.
 //
+// The page's URL fragment holds the lesson (app/lesson_state_text.h): the
+// page opens in the lesson its URL names, or says in one sentence why it
+// cannot and starts as usual; after every event the fragment is brought up
+// to date; and when the fragment is changed from outside, the page opens
+// the lesson it now names, as if it had been opened with it.
+//
 // One instance lives as long as the page.
 #pragma once
 
@@ -41,6 +47,7 @@ public:
     void on_event(int id, ControlEvent event);
     void on_device_pixel_ratio_changed();
     void on_viewport_changed();
+    void on_fragment_changed();
 
 private:
     struct Surface {
@@ -57,6 +64,10 @@ private:
     // Shows the changed pictures and the graphs' new descriptions.
     void after_event();
     void size_surfaces();
+    // Opens the lesson the URL fragment names; none: leaves the window as
+    // it is.
+    void open_linked_lesson();
+    void keep_state();
     int id_of(const std::string& name) const;
 
     // waves::WindowPlacement, in twips.
@@ -74,6 +85,7 @@ private:
     // By control id: the handlers of its events.
     std::vector<std::vector<const ControlHandler*>> handlers_;
     std::vector<std::string> descriptions_;  // by control id, as last shown
+    std::string kept_state_;                 // the lesson as last put in the fragment
     waves::TwipSize outer_size_{};
     bool started_ = false;
 };

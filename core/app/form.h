@@ -3,8 +3,9 @@
 //
 // The window owns the controls and the surfaces and fills in these pointers
 // before Form_Load runs; every pointer is then non-null for the life of the
-// window. Only start-up (start_up.h), RESET (reset.h) and the handlers in
-// controls/ write parameters and labels; the drawing routines only read.
+// window. Only start-up (start_up.h, lesson_state.h), RESET (reset.h) and
+// the handlers in controls/ write parameters and labels; the drawing
+// routines only read.
 #pragma once
 
 #include <array>
@@ -28,6 +29,12 @@ struct FormLabels {
 struct FormOptions {
     std::array<OptionSelection*, kComponentCount> switch_c{};  // "cos" of A..D
     std::array<OptionSelection*, kComponentCount> switch_s{};  // "sin" of A..D
+    OptionSelection* Option9 = nullptr;                         // "cos" of W
+    OptionSelection* Option10 = nullptr;                        // "sin" of W
+    // "step n" (Option1..Option4) and "step a" (Option5..Option8), in the
+    // order of kStepSizes.
+    std::array<OptionSelection*, kStepSizes.size()> step_n{};
+    std::array<OptionSelection*, kStepSizes.size()> step_a{};
 };
 
 struct Form {

@@ -58,4 +58,6 @@ std::string number_text(float value) {
 }
 #endif
 
+std::string tenths_text(std::int64_t tenths) { return number_text(static_cast<double>(tenths) / 10.0); }
+
 }  // namespace waves

@@ -13,6 +13,7 @@
 // change the separator.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <version>
 
@@ -20,6 +21,8 @@ namespace waves {
 
 std::string number_text(double value);
 std::string number_text(float value);
+// A whole number of tenths, as the value labels show it: 105 is "10.5".
+std::string tenths_text(std::int64_t tenths);
 
 // The two ways of writing the text, for the test that shows they agree.
 namespace number_text_paths {

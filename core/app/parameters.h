@@ -23,6 +23,10 @@ namespace waves {
 // Number of component waves A, B, C, D (indices 0..3).
 inline constexpr int kComponentCount = 4;
 
+// The step sizes "step a" and "step n" offer, in tenths, in the order of
+// their option buttons (Option5..Option8 and Option1..Option4).
+inline constexpr std::array<std::int64_t, 4> kStepSizes{10, 5, 2, 1};
+
 struct Parameters {
     // Component waves, indexed 0..3 for A..D. Index 4 exists and stays unused.
     std::array<std::int64_t, 5> wave_a{};  // amplitude, tenths, 0..109

@@ -57,8 +57,8 @@ void Form_Load(Form& form) {
     get_std(p, g);
     for (int i = 0; i <= p.wave_last; ++i) {
         const auto slot = static_cast<std::size_t>(i);
-        form.labels.Labela[slot]->set_text(number_text(static_cast<double>(p.wave_a[slot]) / 10.0));
-        form.labels.Labelb[slot]->set_text(number_text(static_cast<double>(p.wave_f[slot]) / 10.0));
+        form.labels.Labela[slot]->set_text(tenths_text(p.wave_a[slot]));
+        form.labels.Labelb[slot]->set_text(tenths_text(p.wave_f[slot]));
         wave_frame(*g.m_grph[slot], p);
         wave_frame(*g.Grph[slot], p);
         get_curve(p, g, i);
@@ -69,7 +69,7 @@ void Form_Load(Form& form) {
     sum_frame(*g.Gr, p);
     sum_frame(*g.m_gr, p);
 
-    form.labels.value_std_a->set_text(number_text(static_cast<double>(p.std_a) / 10.0));
+    form.labels.value_std_a->set_text(tenths_text(p.std_a));
     form.labels.value_std_b->set_text(number_text(p.std_f / 10.0f));
     get_curve2(p, g);
     get_curve3(p, g);

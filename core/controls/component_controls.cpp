@@ -16,10 +16,6 @@ std::size_t slot(int index) {
     return static_cast<std::size_t>(index);
 }
 
-std::string tenths_text(std::int64_t tenths) {
-    return number_text(static_cast<double>(tenths) / 10.0);
-}
-
 void redraw_component(const Form& form, int index) {
     get_curve(form.params, form.surfaces, index);
     get_m_curve(form.params, form.surfaces, index);

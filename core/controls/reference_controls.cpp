@@ -17,7 +17,7 @@ void redraw_reference(const Form& form) {
 
 void set_amplitude(Form& form, std::int64_t tenths) {
     form.params.std_a = tenths;
-    form.labels.value_std_a->set_text(number_text(static_cast<double>(tenths) / 10.0));
+    form.labels.value_std_a->set_text(tenths_text(tenths));
     redraw_reference(form);
 }
 

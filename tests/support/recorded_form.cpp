@@ -26,6 +26,12 @@ RecordedForm::RecordedForm(TwipSize screen) : window(screen) {
     form.labels.labelt = &labelt;
     form.labels.value_std_a = &value_std_a;
     form.labels.value_std_b = &value_std_b;
+    form.options.Option9 = &Option9;
+    form.options.Option10 = &Option10;
+    for (std::size_t n = 0; n < kStepSizes.size(); ++n) {
+        form.options.step_n[n] = &step_n[n];
+        form.options.step_a[n] = &step_a[n];
+    }
     form.window = &window;
 }
 

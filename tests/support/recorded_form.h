@@ -93,6 +93,10 @@ public:
     RecordingLabel value_std_b;
     std::array<RecordingOption, kComponentCount> switch_c;
     std::array<RecordingOption, kComponentCount> switch_s;
+    RecordingOption Option9;
+    RecordingOption Option10;
+    std::array<RecordingOption, kStepSizes.size()> step_n;
+    std::array<RecordingOption, kStepSizes.size()> step_a;
     RecordingWindow window;
 
     // Every label's text, in a fixed order, for before/after comparisons.
