@@ -40,12 +40,13 @@ Slots<waves::OptionSelection> option_slots(waves::Form& form) {
         slots.emplace_back(indexed("switch_c", i), &form.options.switch_c[slot]);
         slots.emplace_back(indexed("switch_s", i), &form.options.switch_s[slot]);
     }
-    slots.emplace_back("Option9", &form.options.Option9);
-    slots.emplace_back("Option10", &form.options.Option10);
+    // "step n" is Option1..Option4, "step a" Option5..Option8.
     for (std::size_t n = 0; n < waves::kStepSizes.size(); ++n) {
         slots.emplace_back("Option" + std::to_string(n + 1), &form.options.step_n[n]);
         slots.emplace_back("Option" + std::to_string(n + 5), &form.options.step_a[n]);
     }
+    slots.emplace_back("Option9", &form.options.Option9);
+    slots.emplace_back("Option10", &form.options.Option10);
     return slots;
 }
 

@@ -173,6 +173,14 @@ Tab で操作部品を移り、↑ と ↓ で矢印を操作し、Space か Ent
         <source>Try &apos;%1 --help&apos; for more information.</source>
         <translation>詳しくは &apos;%1 --help&apos; を見てください。</translation>
     </message>
+    <message>
+        <source>Opens the window in the lesson written as in a link, e.g. &apos;A=3c1&amp;B=1c3&amp;t=2&apos; (see the manual page).</source>
+        <translation>リンクと同じ書き方の授業の状態（例：&apos;A=3c1&amp;B=1c3&amp;t=2&apos;）でウィンドウを開きます（詳しくはマニュアルページを参照）。</translation>
+    </message>
+    <message>
+        <source>lesson</source>
+        <translation>授業の状態</translation>
+    </message>
 </context>
 <context>
     <name>GraphDescription</name>

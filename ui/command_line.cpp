@@ -4,6 +4,8 @@
 #include <QCommandLineParser>
 
 #include <cstdio>
+#include <utility>
+#include <variant>
 
 #ifndef WAVES_VERSION
 #error "WAVES_VERSION must be defined: the project's version"
@@ -18,6 +20,10 @@ struct Parser {
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, CommandLine::tr("Shows this help and exits.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
                                CommandLine::tr("Shows the program's name and version and exits.")};
+    QCommandLineOption state{QStringLiteral("state"),
+                             CommandLine::tr("Opens the window in the lesson written as in a link, e.g. "
+                                             "'A=3c1&B=1c3&t=2' (see the manual page)."),
+                             CommandLine::tr("lesson")};
 
     Parser() {
         // "-platform" is reported as the option 'platform', not as the
@@ -25,6 +31,7 @@ struct Parser {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOption(help);
         parser.addOption(version);
+        parser.addOption(state);
         parser.setApplicationDescription(CommandLine::tr(
             "Shows how waves add up and how they multiply: four waves A to D, their sum E,\n"
             "and their products with a reference wave W, redrawn at every click.\n"
@@ -40,6 +47,11 @@ QString problem_text(const CommandLine::Reading& reading) {
     switch (reading.problem) {
         case CommandLine::Problem::unknown_option: return CommandLine::tr("Unknown option '%1'.").arg(reading.what);
         case CommandLine::Problem::stray_argument: return CommandLine::tr("Unexpected argument '%1'.").arg(reading.what);
+        case CommandLine::Problem::refused_lesson: {
+            const QString reason = QCoreApplication::translate("LessonState", reading.refusal.reason);
+            return QStringLiteral("--state: ") +
+                   QString::fromStdString(waves::refusal_text(reading.refusal, reason.toStdString()));
+        }
         case CommandLine::Problem::other: break;
     }
     return reading.what;
@@ -63,7 +75,18 @@ CommandLine::Reading CommandLine::read(const QStringList& arguments) {
     if (!stray.isEmpty()) return {Request::error, Problem::stray_argument, stray.first()};
     if (reader.parser.isSet(reader.help)) return {Request::help, {}};
     if (reader.parser.isSet(reader.version)) return {Request::version, {}};
-    return {};
+    Reading reading;
+    if (reader.parser.isSet(reader.state)) {
+        auto lesson = waves::read_state_text(reader.parser.value(reader.state).toStdString());
+        if (auto* refusal = std::get_if<waves::StateRefusal>(&lesson)) {
+            reading.request = Request::error;
+            reading.problem = Problem::refused_lesson;
+            reading.refusal = std::move(*refusal);
+        } else {
+            reading.lesson = std::get<waves::LessonState>(lesson);
+        }
+    }
+    return reading;
 }
 
 int CommandLine::answer(const Reading& reading) {
@@ -78,10 +101,15 @@ int CommandLine::answer(const Reading& reading) {
         case Request::version:
             print(stdout, QStringLiteral("%1 %2\n").arg(kProgramName, QStringLiteral(WAVES_VERSION)));
             return 0;
-        case Request::error:
-            print(stderr, QStringLiteral("%1: %2\n").arg(kProgramName, problem_text(reading)) +
-                              tr("Try '%1 --help' for more information.").arg(kProgramName) + QLatin1Char('\n'));
+        case Request::error: {
+            QString text = QStringLiteral("%1: %2\n").arg(kProgramName, problem_text(reading));
+            // A lesson's reason is all there is to say.
+            if (reading.problem != Problem::refused_lesson) {
+                text += tr("Try '%1 --help' for more information.").arg(kProgramName) + QLatin1Char('\n');
+            }
+            print(stderr, text);
             return kUsageError;
+        }
         case Request::open_window: break;
     }
     return 0;

@@ -1,4 +1,5 @@
-// The program's command line: -h/--help, -v/--version, and nothing else.
+// The program's command line: -h/--help, -v/--version, --state LESSON,
+// and nothing else.
 //
 // It is read before any application object exists, so that these answers
 // need no display and load no platform plugin: read_command_line only
@@ -8,7 +9,10 @@
 //   version  "waves 0.1.0" on standard output, status 0;
 //   error    one line naming the unknown option or the stray argument, then
 //            the hint "Try 'waves --help' for more information.", both on
-//            standard error, status 2.
+//            standard error, status 2; for a lesson that cannot be opened,
+//            the one line "waves: --state: " and the reason.
+// --state opens the window in a lesson written as in a link's fragment
+// (app/lesson_state_text.h), e.g. --state 'A=3c1&B=1c3&t=2'.
 // Every text goes through tr(), in the context "CommandLine", when it is
 // printed, so that the translations installed by then speak; only the
 // parser's rarest complaints (a value given to an option that takes none)
@@ -18,18 +22,24 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+#include "app/lesson_state.h"
+#include "app/lesson_state_text.h"
 
 class CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 
 public:
     enum class Request { open_window, help, version, error };
-    enum class Problem { unknown_option, stray_argument, other };
+    enum class Problem { unknown_option, stray_argument, refused_lesson, other };
 
     struct Reading {
         Request request = Request::open_window;
         Problem problem = Problem::other;  // for Request::error
         QString what;  // the option or argument; for Problem::other, the parser's own sentence
+        waves::StateRefusal refusal;  // for Problem::refused_lesson
+        std::optional<waves::LessonState> lesson;  // the window's lesson, given with --state
     };
 
     // The exit status of a command line that could not be read.

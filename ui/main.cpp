@@ -1,8 +1,9 @@
 // Starts the program: one window, then the event loop until it is closed.
 //
 // The command line is read first, before anything needs a display:
-// --help, --version and a wrong command line are answered without one
-// (ui/command_line.h), with no platform plugin loaded.
+// --help, --version, a wrong command line and a lesson that cannot be
+// opened are answered without one (ui/command_line.h), with no platform
+// plugin loaded.
 //
 // Without a display Qt would abort with a core dump and a page of advice;
 // instead the program says in one line that it needs a display and exits
@@ -84,6 +85,7 @@ int main(int argc, char* argv[]) {
     install_translations(application);
 
     MainWindow window;
+    if (command_line.lesson) window.open_lesson(*command_line.lesson);
     window.show();
     return QApplication::exec();
 }

@@ -41,6 +41,11 @@ MainWindow::MainWindow(QWidget* parent)
     describe_graphs(controls_, form_.params);
 }
 
+void MainWindow::open_lesson(const waves::LessonState& lesson) {
+    waves::open_in_state(form_, lesson);
+    describe_graphs(controls_, form_.params);
+}
+
 void MainWindow::set_outer_size(float width_twips, float height_twips) {
     // The client area is fixed by the layout; the frame around it is the
     // window manager's. The outer size asked for is what centring uses.

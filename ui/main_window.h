@@ -18,6 +18,7 @@
 #include <QWidget>
 
 #include "app/form.h"
+#include "app/lesson_state.h"
 #include "app/window_placement.h"
 #include "ui/control_tree.h"
 #include "ui/event_dispatch.h"
@@ -33,6 +34,10 @@ public:
     // it directly, to reach a far span or frequency without 100,000 clicks.
     waves::Form& form() { return form_; }
     const ControlTree& controls() const { return controls_; }
+
+    // Shows the lesson instead of the start values: every value, option
+    // button, picture and description as if it had been clicked there.
+    void open_lesson(const waves::LessonState& lesson);
 
 private:
     // waves::WindowPlacement, in twips.

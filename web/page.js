@@ -27,6 +27,9 @@ mergeInto(LibraryManager.library, {
     // hundreds of times a second); the last one always arrives.
     stateInterval: 100,
     state: null,       // {text, written, timer} once a lesson has been kept
+    // The address's fragment as the page last read or wrote it; any other
+    // was put there from outside, and its hashchange is on its way.
+    knownHash: '',
     // A fragment longer than this is refused without reading all of it.
     fragmentLimit: 4096,
 
@@ -164,8 +167,10 @@ mergeInto(LibraryManager.library, {
     writeState: function () {
       const state = wavesPage.state;
       state.timer = 0;
+      if (location.hash !== wavesPage.knownHash) return;
       state.written = performance.now();
       history.replaceState(history.state, '', '#' + state.text);
+      wavesPage.knownHash = location.hash;
     },
 
     // The notice above the window takes its place from the viewport.
@@ -220,7 +225,16 @@ mergeInto(LibraryManager.library, {
         watchRatio();
       }, { once: true });
     })();
-    addEventListener('hashchange', function () { Module['_waves_fragment_changed'](); });
+    // A lesson not yet written into the address must not overwrite the
+    // one the address now names.
+    addEventListener('hashchange', function () {
+      const state = wavesPage.state;
+      if (state && state.timer) {
+        clearTimeout(state.timer);
+        state.timer = 0;
+      }
+      Module['_waves_fragment_changed']();
+    });
     // An arrow stops repeating wherever the pointer is let go.
     addEventListener('pointerup', wavesPage.release);
     addEventListener('blur', wavesPage.release);
@@ -331,13 +345,15 @@ mergeInto(LibraryManager.library, {
   },
 
   waves_page_fragment__deps: ['$wavesPage'],
-  waves_page_fragment: function () {
+  waves_page_fragment: function (length) {
+    wavesPage.knownHash = location.hash;
     const raw = location.hash.slice(1, wavesPage.fragmentLimit + 2);
     let text = raw;
     try { text = decodeURIComponent(raw); } catch (malformed) { /* read as it stands */ }
     const size = lengthBytesUTF8(text) + 1;
     const copy = _malloc(size);
-    if (copy) stringToUTF8(text, copy, size);
+    if (!copy) return 0;
+    HEAP32[length >> 2] = stringToUTF8(text, copy, size);
     return copy;
   },
 

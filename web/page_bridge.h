@@ -41,8 +41,9 @@ void waves_page_set_description(int id, const char* text);
 // Shows width x height RGBA pixels on the canvas id.
 void waves_page_show_picture(int id, const std::uint32_t* pixels, int width, int height);
 // The page's URL fragment without its '#', percent-decoded where it can
-// be, as a string the caller frees with free(); "" where there is none.
-char* waves_page_fragment();
+// be, as *length bytes of UTF-8 (a decoded fragment may hold a NUL) that
+// the caller frees with free(); nullptr where there is none.
+char* waves_page_fragment(int* length);
 // Keeps the lesson's text in the URL fragment, without a history entry.
 void waves_page_keep_state(const char* text);
 // Shows the sentence that says why the link's lesson was refused, with

@@ -6,11 +6,15 @@
 writes a script that defines wavesTranslations: for each file's language
 (its primary tag: "ja" for ja_JP), every finished translation, keyed by
 context and source text joined with U+0004 (as Qt keys them). Unfinished
-and vanished messages are left out, so the page shows their English source.
+and vanished messages are left out, so the page shows their English source,
+and so are the contexts only the desktop speaks in (its command line, its
+start-up and its picture copy), which the page never asks for.
 """
 import json
 import sys
 import xml.etree.ElementTree as ElementTree
+
+DESKTOP_ONLY = {"CommandLine", "StartUp", "PictureCopyNotice"}
 
 
 def table(ts_file):
@@ -21,6 +25,8 @@ def table(ts_file):
     entries = {}
     for context in root.iter("context"):
         name = context.findtext("name")
+        if name in DESKTOP_ONLY:
+            continue
         for message in context.iter("message"):
             translation = message.find("translation")
             if translation is None or translation.get("type") in ("unfinished", "vanished", "obsolete"):

@@ -35,10 +35,14 @@ WebWindow::WebWindow() : layout_(window_layout()) {
 }
 
 void WebWindow::open_linked_lesson() {
-    char* fragment = waves_page_fragment();
-    const std::string text = fragment != nullptr ? fragment : "";
+    int length = 0;
+    char* fragment = waves_page_fragment(&length);
+    const std::string text = fragment != nullptr ? std::string(fragment, static_cast<std::size_t>(length)) : "";
     std::free(fragment);
-    if (text.empty()) return;
+    if (text.empty()) {
+        waves_page_refuse_state("");
+        return;
+    }
     const auto read = waves::read_state_text(text);
     if (const auto* refusal = std::get_if<waves::StateRefusal>(&read)) {
         const std::string reason =

@@ -14,10 +14,15 @@
 # each row expects exactly its own text, so a platform plugin loaded for an
 # answer fails the row too.
 #
-# Usage: command_line_test.sh WAVES_PROGRAM VERSION
+# Then every lesson of the shared lesson table goes to --state: a refused
+# one is answered in one line with status 2, without a display; an
+# accepted one goes on to open the window.
+#
+# Usage: command_line_test.sh WAVES_PROGRAM VERSION LESSON_TABLE
 set -u
 program="$1"
 version="$2"
+lesson_table="$3"
 # shellcheck source=test_lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/test_lib.sh"
 
@@ -87,6 +92,34 @@ for row in "${rows[@]}"; do
 done
 echo "ok: ${#rows[@]} command lines answered without a display"
 
+# --- Lessons ------------------------------------------------------------------
+
+lessons=0
+while IFS= read -r line; do
+    [[ "$line" == "# "* ]] && continue
+    text="${line%%$'\t'*}"
+    expected="${line#*$'\t'}"
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 "$program" --state "$text" \
+        >"$work/out" 2>"$work/err" </dev/null
+    status=$?
+    case "$expected" in
+        "! "*)
+            [ "$status" -eq 2 ] && [ ! -s "$work/out" ] &&
+                [ "$(cat "$work/err")" = "waves: --state: ${expected#! }" ] ||
+                fail "--state '$text': status $status, stderr '$(cat "$work/err")'; expected 2 and '${expected#! }'"
+            ;;
+        "= "*)
+            # Past the lesson, the window needs the display that is not there.
+            [ "$status" -eq 1 ] && grep -q '^waves: cannot open a display' "$work/err" ||
+                fail "--state '$text' was not accepted: status $status, stderr '$(cat "$work/err")'"
+            ;;
+        *) fail "the lesson table's row '$line' says neither '= ' nor '! '" ;;
+    esac
+    lessons=$((lessons + 1))
+done <"$lesson_table"
+[ "$lessons" -ge 30 ] || fail "only $lessons lessons read from $lesson_table"
+echo "ok: $lessons lessons given to --state, refused in one line or opened"
+
 # --- A display present ----------------------------------------------------
 
 x11_start_server || fail "cannot start the X server"
@@ -117,6 +150,8 @@ echo "ok: the same answers with a display present, without connecting to it"
 check_row "in Japanese" "--bogus|2||waves: 不明なオプション 'bogus' です。\n詳しくは 'waves --help' を見てください。" \
     env -u DISPLAY LANGUAGE=ja timeout 20 "$program"
 check_row "in Japanese" "stray|2||waves: 余分な引数 'stray' があります。\n詳しくは 'waves --help' を見てください。" \
+    env -u DISPLAY LANGUAGE=ja timeout 20 "$program"
+check_row "in Japanese" "--state t=0|2||waves: --state: t=0：表示周期数は 1 から 16777216 までの整数にしてください。" \
     env -u DISPLAY LANGUAGE=ja timeout 20 "$program"
 LANGUAGE=ja timeout 20 "$program" --help >"$work/out" 2>&1 </dev/null
 grep -Eq '^  -h, --help +この説明を表示して終了します。$' "$work/out" ||

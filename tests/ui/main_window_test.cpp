@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <variant>
 
+#include "app/lesson_state_text.h"
 #include "ui/appearance.h"
 #include "ui/graph_surface_widget.h"
 #include "ui/main_window.h"
@@ -121,6 +123,7 @@ private slots:
     void window_has_its_caption_fixed_size_and_grey_background();
     void captions_fonts_and_colours_follow_the_layout();
     void start_state_shows_start_values_and_selections();
+    void a_lesson_shows_its_values_selections_and_descriptions();
     void lower_bands_lie_above_the_bands_over_them();
     void step_groups_lie_above_the_panel_and_take_clicks();
     void upper_and_lower_half_of_a_spin_button_step_up_and_down();
@@ -217,6 +220,25 @@ void MainWindowTest::start_state_shows_start_values_and_selections() {
     QVERIFY(control<QRadioButton>(*window, "Option9")->isChecked());
     QVERIFY(control<QRadioButton>(*window, "Option1")->isChecked());
     QVERIFY(control<QRadioButton>(*window, "Option5")->isChecked());
+}
+
+void MainWindowTest::a_lesson_shows_its_values_selections_and_descriptions() {
+    const auto lesson = waves::read_state_text("A=3c1&B=2.5s3&W=0.5s2&t=4&sa=0.2&sn=0.5");
+    QVERIFY(std::holds_alternative<waves::LessonState>(lesson));
+    window->open_lesson(std::get<waves::LessonState>(lesson));
+    const QStringList labels = {"Labela(0)", "Labelb(0)", "Labela(1)", "Labelb(1)", "value_std_a", "value_std_b",
+                                "labelt"};
+    QStringList texts;
+    for (const QString& label : labels) texts << control<QLabel>(*window, label)->text();
+    QCOMPARE(texts, QStringList({"3", "1", "2.5", "3", "0.5", "2", "4"}));
+    QStringList checked;
+    for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
+        if (option->isChecked()) checked << option->objectName();
+    }
+    checked.sort();
+    QCOMPARE(checked, QStringList({"Option10", "Option2", "Option7", "switch_c(0)", "switch_c(2)", "switch_c(3)",
+                                   "switch_s(1)"}));
+    QCOMPARE(control(*window, "Grph(1)")->accessibleDescription(), QStringLiteral("B = 2.5 sin(3 x), t = 4 periods"));
 }
 
 void MainWindowTest::lower_bands_lie_above_the_bands_over_them() {

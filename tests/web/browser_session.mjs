@@ -16,12 +16,16 @@ import { chromium } from 'playwright-core';
 export const pagePath = process.env.WAVES_PAGE;
 export const pageUrl = pathToFileURL(pagePath).href;
 
+const browserArguments = ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
+                          '--disable-component-update', '--disable-sync', '--no-first-run'];
+// More switches for this file's browser; call it before the tests run.
+export function useBrowserArguments(extra) { browserArguments.push(...extra); }
+
 export let browser;
 before(async () => {
   browser = await chromium.launch({
     executablePath: process.env.WAVES_CHROMIUM || '/usr/bin/chromium',
-    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-           '--disable-sync', '--no-first-run'],
+    args: browserArguments,
   });
 });
 after(async () => { await browser?.close(); });

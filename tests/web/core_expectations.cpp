@@ -1,16 +1,29 @@
 // What the core itself computes for a sequence of events: the web page's
 // tests compare the page, clicked in a real browser, against it.
 //
-//   core_expectations [CONTROL:EVENT ...]
+//   core_expectations [--lesson=TEXT] [--state-only] [CONTROL:EVENT ...]
 //
-// runs start-up and then each event (CONTROL a layout name, EVENT one of up,
-// down, click) through the handlers, on recording surfaces, and prints as
-// JSON every value label's text, every graph's description and, for every
+// runs start-up, opens the lesson TEXT if one is given, and then runs each
+// event (CONTROL a layout name, EVENT one of up, down, click) through the
+// handlers, on recording surfaces, and prints as JSON the lesson the
+// window is in ("state", as a link writes it), and, unless --state-only,
+// every value label's text, every graph's description and, for every
 // graph, its frame and the samples of its curve with the curve's colour.
+//
+//   core_expectations --read-lessons
+//
+// reads one lesson text per line from standard input and prints for each,
+// on a line of its own, either what a window opened in it shows (its
+// labels and the names of its selected option buttons) or why it is
+// refused, in English: {"refused": "..."}.
 #include <cstdio>
+#include <iostream>
 #include <string>
 #include <string_view>
+#include <variant>
 
+#include "app/lesson_state.h"
+#include "app/lesson_state_text.h"
 #include "app/start_up.h"
 #include "layout/control_events.h"
 #include "layout/graph_descriptions.h"
@@ -68,26 +81,89 @@ void print_graph(const waves::testing::RecordingSurface& surface, bool last) {
     std::printf("]}%s\n", last ? "" : ",");
 }
 
+void print_labels(const RecordedForm& recorded) {
+    std::printf("{");
+    for (std::size_t i = 0; i < waves::kComponentCount; ++i) {
+        std::printf("\"Labela(%zu)\": %s, \"Labelb(%zu)\": %s, ", i, quoted(recorded.Labela[i].text()).c_str(), i,
+                    quoted(recorded.Labelb[i].text()).c_str());
+    }
+    std::printf("\"labelt\": %s, \"value_std_a\": %s, \"value_std_b\": %s}", quoted(recorded.labelt.text()).c_str(),
+                quoted(recorded.value_std_a.text()).c_str(), quoted(recorded.value_std_b.text()).c_str());
+}
+
+// The layout names of the option buttons a lesson selected.
+void print_checked(const RecordedForm& recorded) {
+    std::vector<std::pair<std::string, const waves::testing::RecordingOption*>> options = {
+        {"Option9", &recorded.Option9}, {"Option10", &recorded.Option10}};
+    for (std::size_t i = 0; i < waves::kComponentCount; ++i) {
+        const std::string index = "(" + std::to_string(i) + ")";
+        options.emplace_back("switch_c" + index, &recorded.switch_c[i]);
+        options.emplace_back("switch_s" + index, &recorded.switch_s[i]);
+    }
+    for (std::size_t n = 0; n < waves::kStepSizes.size(); ++n) {
+        options.emplace_back("Option" + std::to_string(n + 1), &recorded.step_n[n]);
+        options.emplace_back("Option" + std::to_string(n + 5), &recorded.step_a[n]);
+    }
+    const char* separator = "";
+    std::printf("[");
+    for (const auto& [name, option] : options) {
+        if (!option->selected()) continue;
+        std::printf("%s%s", separator, quoted(name).c_str());
+        separator = ", ";
+    }
+    std::printf("]");
+}
+
+int read_lessons() {
+    for (std::string line; std::getline(std::cin, line);) {
+        const auto read = waves::read_state_text(line);
+        if (const auto* refusal = std::get_if<waves::StateRefusal>(&read)) {
+            std::printf("{\"refused\": %s}\n", quoted(waves::refusal_text(*refusal, refusal->reason)).c_str());
+            continue;
+        }
+        RecordedForm recorded;
+        waves::Form_Load(recorded.form);
+        waves::open_in_state(recorded.form, std::get<waves::LessonState>(read));
+        std::printf("{\"labels\": ");
+        print_labels(recorded);
+        std::printf(", \"checked\": ");
+        print_checked(recorded);
+        std::printf("}\n");
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc == 2 && std::string_view(argv[1]) == "--read-lessons") return read_lessons();
     RecordedForm recorded;
     waves::Form_Load(recorded.form);
+    bool state_only = false;
     for (int n = 1; n < argc; ++n) {
-        if (!run_event(recorded.form, argv[n])) {
+        const std::string_view argument = argv[n];
+        if (argument == "--state-only") {
+            state_only = true;
+        } else if (argument.starts_with("--lesson=")) {
+            const auto read = waves::read_state_text(argument.substr(9));
+            if (!std::holds_alternative<waves::LessonState>(read)) {
+                std::fprintf(stderr, "core_expectations: a lesson that cannot be opened: '%s'\n", argv[n]);
+                return 2;
+            }
+            waves::open_in_state(recorded.form, std::get<waves::LessonState>(read));
+        } else if (!run_event(recorded.form, argument)) {
             std::fprintf(stderr, "core_expectations: no handler for '%s'\n", argv[n]);
             return 2;
         }
     }
-    std::printf("{\"labels\": {\n");
-    for (std::size_t i = 0; i < waves::kComponentCount; ++i) {
-        std::printf("  \"Labela(%zu)\": %s, \"Labelb(%zu)\": %s,\n", i, quoted(recorded.Labela[i].text()).c_str(), i,
-                    quoted(recorded.Labelb[i].text()).c_str());
+    const std::string state = waves::state_text(waves::lesson_state(recorded.form.params));
+    if (state_only) {
+        std::printf("{\"state\": %s}\n", quoted(state).c_str());
+        return 0;
     }
-    std::printf("  \"labelt\": %s, \"value_std_a\": %s, \"value_std_b\": %s},\n",
-                quoted(recorded.labelt.text()).c_str(), quoted(recorded.value_std_a.text()).c_str(),
-                quoted(recorded.value_std_b.text()).c_str());
-    std::printf("\"descriptions\": {\n");
+    std::printf("{\"state\": %s,\n\"labels\": ", quoted(state).c_str());
+    print_labels(recorded);
+    std::printf(",\n\"descriptions\": {\n");
     const auto descriptions = graph_descriptions(recorded.form.params, SourceTexts());
     for (std::size_t n = 0; n < descriptions.size(); ++n) {
         std::printf("  %s: %s%s\n", quoted(descriptions[n].first).c_str(), quoted(descriptions[n].second).c_str(),
