@@ -66,7 +66,7 @@ void PixelRaster::draw_column(int column, int from_row, int to_row, waves::Rgb c
     const int stride = style == waves::PenStyle::dotted ? kDotPeriod : 1;
     // Steps from from_row towards to_row; the first one inside the picture
     // keeps the dots' phase of a line that starts outside it.
-    const long long length = static_cast<long long>(to_row - from_row) * direction;
+    const long long length = (static_cast<long long>(to_row) - from_row) * direction;
     const long long outside = direction > 0 ? -static_cast<long long>(from_row)
                                             : static_cast<long long>(from_row) - (height_ - 1);
     long long step = outside > 0 ? (outside + stride - 1) / stride * stride : 0;
