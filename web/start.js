@@ -62,7 +62,10 @@ var wavesRefusedLesson = wavesTranslate('WebPage', QT_TRANSLATE_NOOP('WebPage',
   // instantiate it from its bytes, without a fetch (which the page's
   // security policy forbids).
   Module['instantiateWasm'] = function (imports, receive) {
-    const packed = new Blob([tryParseAsDataURI(wasmBinaryFile)]).stream();
+    // Decoded natively where the browser can, else by Emscripten's decoder.
+    const encoded = wasmBinaryFile.slice(wasmBinaryFile.indexOf(',') + 1);
+    const bytes = Uint8Array.fromBase64 ? Uint8Array.fromBase64(encoded) : tryParseAsDataURI(wasmBinaryFile);
+    const packed = new Blob([bytes]).stream();
     new Response(packed.pipeThrough(new DecompressionStream('gzip'))).arrayBuffer().then(
       function (bytes) { return WebAssembly.instantiate(bytes, imports); }).then(
       function (result) { receive(result.instance); },
