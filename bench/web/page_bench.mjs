@@ -7,7 +7,9 @@
 //   reference change  W's amplitude 1 <-> 2; std_grph, m_grph(0..3), m_gr
 //   full redraw       RESET at t_span 1; otherwise "t=" down and up in turn
 //                     (t_span - 1 <-> t_span); all eleven graphs
-//   first frame       from navigation start until every graph is drawn
+//   first frame       from navigation start until every graph is drawn and
+//                     read back, each load in a new tab of the one browser,
+//                     as a page opened from a running browser is
 //
 // An event is timed from the program's handler being called, as the page's
 // own listeners call it, until a one-pixel getImageData has read back each
@@ -54,9 +56,16 @@ const kWarmUp = 60;
 const kBatches = 31;
 const kBatchSize = 20;
 const kLoads = 21;
+// Room for the whole window.
+const viewport = { width: 1280, height: 800 };
 
 const [pagePath, desktopJson] = process.argv.slice(2);
 const pageUrl = pathToFileURL(pagePath).href;
+
+function median(values) {
+  const sorted = [...values].sort((a, b) => a - b);
+  return sorted[Math.floor(sorted.length / 2)];
+}
 
 // Opens the page in the state of a case, by its URL fragment, and makes
 // sure the page took it.
@@ -69,10 +78,10 @@ async function openAt(context, span) {
   return page;
 }
 
-// Runs in the page: the median time of one event of the case, in ms.
+// Runs in the page: the time of one event of the case, in ms, by batch.
 async function timeCase({ control, event, canvases, warmUp, batches, batchSize }) {
   const id = Number(document.querySelector(`[data-name="${control}"]`).id.slice('control-'.length));
-  const contexts = canvases.map((name) => document.querySelector(`canvas[data-name="${name}"]`).getContext('2d'));
+  const drawn = canvases.map((name) => document.querySelector(`canvas[data-name="${name}"]`).getContext('2d'));
   let n = 0;
   // Up first, then down: the state comes back after every even count.
   const fire = {
@@ -82,7 +91,7 @@ async function timeCase({ control, event, canvases, warmUp, batches, batchSize }
   }[event];
   const once = () => {
     fire();
-    for (const context of contexts) context.getImageData(0, 0, 1, 1);
+    for (const canvas of drawn) canvas.getImageData(0, 0, 1, 1);
   };
   for (let k = 0; k < warmUp; ++k) once();
   const times = [];
@@ -93,8 +102,7 @@ async function timeCase({ control, event, canvases, warmUp, batches, batchSize }
     for (let k = 0; k < batchSize; ++k) once();
     times.push((performance.now() - start) / batchSize);
   }
-  times.sort((a, b) => a - b);
-  return times[Math.floor(times.length / 2)];
+  return times;
 }
 
 // Runs before the page's scripts: the time from navigation start until the
@@ -110,35 +118,36 @@ function watchFirstFrame() {
 }
 
 async function firstFrame(browser) {
+  const context = await browser.newContext({ viewport });
+  await context.addInitScript(watchFirstFrame);
   const times = [];
   for (let n = 0; n < kLoads; ++n) {
-    const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
-    await context.addInitScript(watchFirstFrame);
     const page = await context.newPage();
     await page.goto(pageUrl);
     await page.waitForFunction(() => window.wavesFirstFrame !== undefined);
     times.push(await page.evaluate(() => window.wavesFirstFrame));
-    await context.close();
+    await page.close();
   }
-  times.sort((a, b) => a - b);
-  return times[Math.floor(times.length / 2)];
+  await context.close();
+  return median(times);
 }
 
 async function redraws(browser) {
+  const context = await browser.newContext({ viewport });
   const medians = {};
   for (const [name, description] of Object.entries(cases)) {
     medians[name] = {};
     for (const span of spans) {
-      const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
       const page = await openAt(context, span);
       const tried = name === 'full_redraw' && span === 1 ? { ...description, control: 'Command1', event: 'click' }
                                                          : description;
-      medians[name][span] = await page.evaluate(timeCase, {
+      medians[name][span] = median(await page.evaluate(timeCase, {
         ...tried, warmUp: kWarmUp, batches: kBatches, batchSize: kBatchSize,
-      });
-      await context.close();
+      }));
+      await page.close();
     }
   }
+  await context.close();
   return medians;
 }
 
