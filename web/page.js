@@ -19,7 +19,7 @@ mergeInto(LibraryManager.library, {
     // as on the desktop.
     repeatDelay: 500,
     repeatInterval: 50,
-    held: null,        // {timer, element} while an arrow is held down
+    held: null,        // {timer, element, pointer} while an arrow is held down
     // Every canvas tells the program how many device pixels it covers, when
     // it is first shown and whenever that changes, and the program draws its
     // picture at that size: one canvas pixel to each device pixel.
@@ -62,9 +62,12 @@ mergeInto(LibraryManager.library, {
 
     step: function (id, up) { Module['_waves_spin'](id, up ? 1 : 0); },
 
-    release: function () {
+    // Stops a held arrow; for an event of another pointer than the one
+    // holding it, nothing.
+    release: function (event) {
       const held = wavesPage.held;
       if (!held) return;
+      if (event && event.pointerId !== undefined && event.pointerId !== held.pointer) return;
       clearTimeout(held.timer);
       clearInterval(held.timer);
       held.element.classList.remove('up-pressed', 'down-pressed');
@@ -72,15 +75,24 @@ mergeInto(LibraryManager.library, {
     },
 
     // Pointer and keyboard for an arrow pair: the upper half steps up, the
-    // lower half down; Up and Down do the same from the keyboard.
+    // lower half down, for a mouse, a finger or a pen alike; Up and Down do
+    // the same from the keyboard.
     bindSpin: function (element, id) {
+      // A finger or a pen is captured by the element it lands on (an arrow),
+      // at once or when it first moves; without that capture the pair hears
+      // it leave, as it hears the mouse.
+      const uncapture = function (event) {
+        if (event.target.hasPointerCapture(event.pointerId)) event.target.releasePointerCapture(event.pointerId);
+      };
+      element.addEventListener('gotpointercapture', uncapture);
       element.addEventListener('pointerdown', function (event) {
         if (event.button !== 0) return;
         wavesPage.release();
+        uncapture(event);
         const box = element.getBoundingClientRect();
         const up = event.clientY < box.top + box.height / 2;
         element.classList.add(up ? 'up-pressed' : 'down-pressed');
-        const held = { element: element, timer: 0 };
+        const held = { element: element, timer: 0, pointer: event.pointerId };
         wavesPage.held = held;
         wavesPage.step(id, up);
         held.timer = setTimeout(function () {
@@ -233,6 +245,11 @@ mergeInto(LibraryManager.library, {
     wavesPage.graphIds = new Map();
     wavesPage.unsized = new Set();
 
+    // A long press opens no menu over the window; the mouse's right button
+    // still offers the browser's menu of a graph's picture.
+    box.addEventListener('contextmenu', function (event) {
+      if (event.pointerType !== 'mouse' || !wavesPage.graphIds.has(event.target)) event.preventDefault();
+    });
     // The browser's zoom changes the viewport; the window is fitted to it again.
     addEventListener('resize', function () { Module['_waves_viewport_changed'](); });
     // A new device pixel ratio changes the canvases' device pixels; not

@@ -1,5 +1,7 @@
-// The web page on any screen: the window fitted to the viewport at any
-// scale, its pictures drawn again at the screen's own resolution.
+// The web page on any screen and under a finger or a pen: the window fitted
+// to the viewport at any scale, its pictures drawn again at the screen's own
+// resolution, and the arrows stepping and repeating by touch and by pen as
+// by the mouse.
 //
 //   WAVES_PAGE=build/web/web/waves.html WAVES_CORE_EXPECTATIONS=.../core_expectations \
 //     node --test tests/web/screen.test.mjs
@@ -77,5 +79,109 @@ test('when the viewport changes, the window is fitted again and its pictures dra
     await assertFitted(page, viewport, fitScale(viewport));
     await assertPictures(page, expected, 2 * fitScale(viewport));
   }
+  await context.close();
+});
+
+// A press on an arrow pair, by finger (CDP touch events) or by pen, at a
+// point given as fractions of the pair's box.
+async function pointer(context, page, by) {
+  const cdp = await context.newCDPSession(page);
+  const at = async (name, [across, down]) => {
+    const box = await spin(page, name).boundingBox();
+    return { x: box.x + box.width * across, y: box.y + box.height * down };
+  };
+  if (by === 'touch') {
+    return {
+      press: async (name, spot) => cdp.send('Input.dispatchTouchEvent',
+                                            { type: 'touchStart', touchPoints: [await at(name, spot)] }),
+      move: async (name, spot) => cdp.send('Input.dispatchTouchEvent',
+                                           { type: 'touchMove', touchPoints: [await at(name, spot)] }),
+      lift: () => cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] }),
+      cancel: () => cdp.send('Input.dispatchTouchEvent', { type: 'touchCancel', touchPoints: [] }),
+    };
+  }
+  const pen = async (type, name, spot) => cdp.send('Input.dispatchMouseEvent', {
+    type, ...(await at(name, spot)), button: 'left', buttons: type === 'mouseReleased' ? 0 : 1, clickCount: 1,
+    pointerType: 'pen' });
+  let last;
+  return {
+    press: async (name, spot) => { last = [name, spot]; await pen('mousePressed', name, spot); },
+    move: async (name, spot) => { last = [name, spot]; await pen('mouseMoved', name, spot); },
+    lift: () => pen('mouseReleased', ...last),
+  };
+}
+
+test('by finger and by pen an arrow steps once per tap; held, it repeats until lifted, cancelled or left', async () => {
+  const { page, context, said } = await open({ touch: true, clock: true });
+  await page.clock.pauseAt(await page.evaluate(() => Date.now()) + 1000);
+  const devices = { touch: await pointer(context, page, 'touch'), pen: await pointer(context, page, 'pen') };
+  const value = async (name) => Number(await spin(page, name).getAttribute('aria-valuetext'));
+  const upper = [0.5, 0.25];
+  const lower = [0.5, 0.75];
+  const outside = [-1.5, 0.25];
+  // Each row: the pair, the finger or pen, where it lands, and how the
+  // press ends: at once (a tap) or, held 600 ms, by lifting, by the
+  // browser cancelling it, or by sliding off the pair.
+  const presses = [
+    ['A frequency', 'touch', upper, 'tap'],
+    ['A amplitude', 'touch', upper, 'lift'],
+    ['A amplitude', 'touch', lower, 'tap'],
+    ['B frequency', 'touch', upper, 'cancel'],
+    ['C frequency', 'touch', upper, 'leave'],
+    ['B frequency', 'touch', lower, 'leave'],
+    ['B amplitude', 'pen', upper, 'tap'],
+    ['C amplitude', 'pen', upper, 'lift'],
+    ['D frequency', 'pen', upper, 'leave'],
+  ];
+  for (const [name, by, spot, end] of presses) {
+    const device = devices[by];
+    const row = `${name} by ${by}, ${end}`;
+    const before = await value(name);
+    const stepped = (steps) => before + (spot === upper ? steps : -steps);
+    await device.press(name, spot);
+    assert.equal(await value(name), stepped(1), `${row}: pressed`);
+    if (end === 'tap') {
+      await device.lift();
+    } else {
+      await page.clock.runFor(499);
+      assert.equal(await value(name), stepped(1), `${row}: 499 ms`);
+      await page.clock.runFor(1);
+      assert.equal(await value(name), stepped(2), `${row}: 500 ms`);
+      await page.clock.runFor(100);
+      assert.equal(await value(name), stepped(4), `${row}: 600 ms`);
+      await (end === 'leave' ? device.move(name, outside) : device[end]());
+    }
+    await page.clock.runFor(1000);
+    assert.equal(await value(name), stepped(end === 'tap' ? 1 : 4), `${row}: after the end`);
+    if (end === 'leave') await device.lift();
+  }
+  assert.deepEqual(said, []);
+  await context.close();
+});
+
+test('over the controls a long press calls up no menu and a drag selects no text', async () => {
+  const { page, context } = await open({ touch: true });
+  // Runs in the page: whether the page lets the browser show its menu for
+  // a press of this kind on the control called name.
+  const menuShown = (name, pointerType) => page.evaluate(([name, pointerType]) => {
+    const target = document.querySelector(`[data-name="${name}"]`);
+    const inner = target.querySelector('input, .arrow') ?? target;
+    return inner.dispatchEvent(new PointerEvent('contextmenu', { bubbles: true, cancelable: true, pointerType }));
+  }, [name, pointerType]);
+  for (const name of ['SpinButton3(0)', 'Labela(0)', 'switch_s(1)', 'Command1', 'Frame10(0)', 'Grph(0)']) {
+    for (const pointerType of ['touch', 'pen']) {
+      assert.equal(await menuShown(name, pointerType), false, `${name}: a menu for a ${pointerType}`);
+    }
+  }
+  assert.equal(await menuShown('Grph(0)', 'mouse'), true, "a graph's picture menu for the mouse");
+  assert.equal(await menuShown('Command1', 'mouse'), false);
+
+  const from = await page.locator('.caption').first().boundingBox();
+  const to = await page.locator('.caption').last().boundingBox();
+  await page.mouse.move(from.x + 1, from.y + from.height / 2);
+  await page.mouse.down();
+  await page.mouse.move(to.x + to.width - 1, to.y + to.height / 2, { steps: 5 });
+  await page.mouse.up();
+  assert.equal(await page.evaluate(() => getSelection().toString()), '');
   await context.close();
 });
