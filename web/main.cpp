@@ -20,8 +20,8 @@ EMSCRIPTEN_KEEPALIVE void waves_click(int id) {
     if (window != nullptr) window->on_event(id, ControlEvent::click);
 }
 
-EMSCRIPTEN_KEEPALIVE void waves_device_pixel_ratio_changed() {
-    if (window != nullptr) window->on_device_pixel_ratio_changed();
+EMSCRIPTEN_KEEPALIVE void waves_graph_resized(int id, int width, int height) {
+    if (window != nullptr) window->on_graph_resized(id, width, height);
 }
 
 EMSCRIPTEN_KEEPALIVE void waves_viewport_changed() {

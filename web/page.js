@@ -14,11 +14,19 @@ mergeInto(LibraryManager.library, {
     windowBox: null,   // the window's frame, placed in the page
     client: null,      // the window's client area, where the controls live
     hidden: null,      // descriptions that screen readers read, not shown
+    zoom: 1,           // the window's scale (waves_page_zoom_window)
     // An arrow held down steps again after a pause, then at a steady rate,
     // as on the desktop.
     repeatDelay: 500,
     repeatInterval: 50,
-    held: null,        // {timer, element} while an arrow is held down
+    held: null,        // {timer, element, pointer} while an arrow is held down
+    // Every canvas tells the program how many device pixels it covers, when
+    // it is first shown and whenever that changes, and the program draws its
+    // picture at that size: one canvas pixel to each device pixel.
+    sizer: null,       // the ResizeObserver of the canvases
+    graphIds: null,    // a Map: canvas -> control id
+    unsized: null,     // a Set of the canvases whose size the program has not heard yet
+    whenSized: null,   // what to do once it has heard them all
 
     kinds: ['frame', 'graph', 'label', 'option', 'push', 'spin'],
 
@@ -65,9 +73,12 @@ mergeInto(LibraryManager.library, {
 
     step: function (id, up) { Module['_waves_spin'](id, up ? 1 : 0); },
 
-    release: function () {
+    // Stops a held arrow; for an event of another pointer than the one
+    // holding it, nothing.
+    release: function (event) {
       const held = wavesPage.held;
       if (!held) return;
+      if (event && event.pointerId !== undefined && event.pointerId !== held.pointer) return;
       clearTimeout(held.timer);
       clearInterval(held.timer);
       held.element.classList.remove('up-pressed', 'down-pressed');
@@ -75,15 +86,24 @@ mergeInto(LibraryManager.library, {
     },
 
     // Pointer and keyboard for an arrow pair: the upper half steps up, the
-    // lower half down; Up and Down do the same from the keyboard.
+    // lower half down, for a mouse, a finger or a pen alike; Up and Down do
+    // the same from the keyboard.
     bindSpin: function (element, id) {
+      // A finger or a pen is captured by the element it lands on (an arrow),
+      // at once or when it first moves; without that capture the pair hears
+      // it leave, as it hears the mouse.
+      const uncapture = function (event) {
+        if (event.target.hasPointerCapture(event.pointerId)) event.target.releasePointerCapture(event.pointerId);
+      };
+      element.addEventListener('gotpointercapture', uncapture);
       element.addEventListener('pointerdown', function (event) {
         if (event.button !== 0) return;
         wavesPage.release();
+        uncapture(event);
         const box = element.getBoundingClientRect();
         const up = event.clientY < box.top + box.height / 2;
         element.classList.add(up ? 'up-pressed' : 'down-pressed');
-        const held = { element: element, timer: 0 };
+        const held = { element: element, timer: 0, pointer: event.pointerId };
         wavesPage.held = held;
         wavesPage.step(id, up);
         held.timer = setTimeout(function () {
@@ -120,6 +140,8 @@ mergeInto(LibraryManager.library, {
           element = document.createElement('canvas');
           element.setAttribute('role', 'img');
           element.tabIndex = 0;
+          wavesPage.graphIds.set(element, id);
+          wavesPage.observe(element);
           break;
         case 'label':
           element = document.createElement('div');
@@ -179,6 +201,38 @@ mergeInto(LibraryManager.library, {
       return notice && !notice.hidden ? notice.offsetHeight : 0;
     },
 
+    observe: function (canvas) {
+      wavesPage.unsized.add(canvas);
+      try {
+        wavesPage.sizer.observe(canvas, { box: 'device-pixel-content-box' });
+      } catch (error) {
+        wavesPage.sizer.observe(canvas);  // a browser that does not count device pixels
+      }
+    },
+
+    sized: function (entries) {
+      for (const entry of entries) {
+        const canvas = entry.target;
+        const device = entry.devicePixelContentBoxSize && entry.devicePixelContentBoxSize[0];
+        let width, height;
+        if (device) {
+          width = device.inlineSize;
+          height = device.blockSize;
+        } else {
+          // The content box as laid out, zoomed, in device pixels.
+          width = Math.round(entry.contentRect.width * wavesPage.zoom * devicePixelRatio);
+          height = Math.round(entry.contentRect.height * wavesPage.zoom * devicePixelRatio);
+        }
+        Module['_waves_graph_resized'](wavesPage.graphIds.get(canvas), width, height);
+        wavesPage.unsized.delete(canvas);
+      }
+      if (wavesPage.unsized.size === 0 && wavesPage.whenSized) {
+        const then = wavesPage.whenSized;
+        wavesPage.whenSized = null;
+        then();
+      }
+    },
+
     // The element that answers for a control to assistive technology.
     named: function (id) {
       const element = wavesPage.elements[id];
@@ -213,15 +267,25 @@ mergeInto(LibraryManager.library, {
     wavesPage.windowBox = box;
     wavesPage.client = client;
     wavesPage.hidden = hidden;
+    wavesPage.sizer = new ResizeObserver(wavesPage.sized);
+    wavesPage.graphIds = new Map();
+    wavesPage.unsized = new Set();
 
-    // Zooming changes the viewport and the ratio together.
-    addEventListener('resize', function () {
-      Module['_waves_viewport_changed']();
-      Module['_waves_device_pixel_ratio_changed']();
+    // A long press opens no menu over the window; the mouse's right button
+    // still offers the browser's menu of a graph's picture.
+    box.addEventListener('contextmenu', function (event) {
+      if (event.pointerType !== 'mouse' || !wavesPage.graphIds.has(event.target)) event.preventDefault();
     });
+    // The browser's zoom changes the viewport; the window is fitted to it again.
+    addEventListener('resize', function () { Module['_waves_viewport_changed'](); });
+    // A new device pixel ratio changes the canvases' device pixels; not
+    // every browser reports that by itself, so each canvas is measured again.
     (function watchRatio() {
       matchMedia('(resolution: ' + devicePixelRatio + 'dppx)').addEventListener('change', function () {
-        Module['_waves_device_pixel_ratio_changed']();
+        for (const canvas of wavesPage.graphIds.keys()) {
+          wavesPage.sizer.unobserve(canvas);
+          wavesPage.observe(canvas);
+        }
         watchRatio();
       }, { once: true });
     })();
@@ -240,10 +304,19 @@ mergeInto(LibraryManager.library, {
     addEventListener('blur', wavesPage.release);
   },
 
+  // CSS zoom lays the window out again at the new size, so its text is set
+  // at the scaled size and its canvases cover whole device pixels.
+  waves_page_zoom_window__deps: ['$wavesPage'],
+  waves_page_zoom_window: function (scale) {
+    wavesPage.zoom = scale;
+    wavesPage.windowBox.style.zoom = String(scale);
+  },
+
+  // The zoom scales the window's own left and top too.
   waves_page_place_window__deps: ['$wavesPage'],
   waves_page_place_window: function (left, top) {
-    wavesPage.windowBox.style.left = wavesPage.px(left);
-    wavesPage.windowBox.style.top = wavesPage.px(top + wavesPage.noticeHeight());
+    wavesPage.windowBox.style.left = wavesPage.px(left / wavesPage.zoom);
+    wavesPage.windowBox.style.top = wavesPage.px((top + wavesPage.noticeHeight()) / wavesPage.zoom);
   },
 
   waves_page_viewport_width: function () { return document.documentElement.clientWidth; },
@@ -251,7 +324,6 @@ mergeInto(LibraryManager.library, {
   waves_page_viewport_height: function () {
     return Math.max(0, document.documentElement.clientHeight - wavesPage.noticeHeight());
   },
-  waves_page_device_pixel_ratio: function () { return devicePixelRatio || 1; },
 
   waves_page_add_control__deps: ['$wavesPage'],
   waves_page_add_control: function (id, name, kind, parent, left, top, width, height, stacking, caption) {
@@ -377,9 +449,13 @@ mergeInto(LibraryManager.library, {
     if (wavesPage.windowBox) Module['_waves_viewport_changed']();
   },
 
+  waves_page_ready__deps: ['$wavesPage'],
   waves_page_ready: function () {
-    performance.mark('waves-ready');
-    document.getElementById('waves').dataset.ready = 'true';
+    wavesPage.whenSized = function () {
+      performance.mark('waves-ready');
+      document.getElementById('waves').dataset.ready = 'true';
+    };
+    wavesPage.sized([]);
   },
 
   waves_page_translate: function (context, source) {

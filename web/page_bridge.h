@@ -16,11 +16,14 @@ extern "C" {
 // given background colour (a CSS colour).
 void waves_page_open_window(const char* title, double outer_width, double outer_height, double client_width,
                             double client_height, double border, const char* background);
+// Shows the window, with its text, borders and every position in it, at
+// scale times the size it was opened with; each canvas then reports the
+// device pixels it covers (waves_graph_resized).
+void waves_page_zoom_window(double scale);
 // Places the window's outer top-left corner, in CSS px from the page's.
 void waves_page_place_window(double left, double top);
 double waves_page_viewport_width();
 double waves_page_viewport_height();
-double waves_page_device_pixel_ratio();
 
 // The element of the control called name (kind: the layout's ControlKind),
 // nested in the element parent (-1: the client area), at left, top with the
@@ -38,7 +41,8 @@ void waves_page_set_text(int id, const char* text);
 void waves_page_set_value(int spin_button, const char* text);
 void waves_page_set_checked(int id, int checked);
 void waves_page_set_description(int id, const char* text);
-// Shows width x height RGBA pixels on the canvas id.
+// Shows width x height RGBA pixels on the canvas id, one canvas pixel to
+// each.
 void waves_page_show_picture(int id, const std::uint32_t* pixels, int width, int height);
 // The page's URL fragment without its '#', percent-decoded where it can
 // be, as *length bytes of UTF-8 (a decoded fragment may hold a NUL) that
@@ -49,7 +53,8 @@ void waves_page_keep_state(const char* text);
 // Shows the sentence that says why the link's lesson was refused, with
 // reason (in the page's language) in it; an empty reason hides it.
 void waves_page_refuse_state(const char* reason);
-// Every graph is drawn: the page is ready for the user.
+// Start-up is done: the page is ready for the user once every canvas has
+// reported its size and got its picture at that size.
 void waves_page_ready();
 // Start-up could not complete: the page says so instead of staying blank.
 void waves_page_fail(const char* reason);
@@ -61,7 +66,9 @@ char* waves_page_translate(const char* context, const char* source);
 
 void waves_spin(int id, int up);
 void waves_click(int id);
-void waves_device_pixel_ratio_changed();
+// The canvas of the graph id covers width x height device pixels, first
+// when it is shown and then whenever that changes.
+void waves_graph_resized(int id, int width, int height);
 void waves_viewport_changed();
 // The URL fragment was changed from outside the page (a link followed, an
 // address edited, the history walked).

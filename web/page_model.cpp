@@ -1,6 +1,7 @@
 #include "web/page_model.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace {
@@ -106,4 +107,10 @@ std::vector<PageControl> page_controls(const std::vector<ControlSpec>& layout) {
         for (const int child : in_tab_order(layout, nested)) page.push_back(make(child));
     }
     return page;
+}
+
+double fit_scale(double width, double height, double screen_width, double screen_height) {
+    if (!(width > 0.0 && height > 0.0 && screen_width > 0.0 && screen_height > 0.0)) return 1.0;
+    const double scale = std::min(screen_width / width, screen_height / height);
+    return std::isfinite(scale) ? scale : 1.0;
 }

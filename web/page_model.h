@@ -21,6 +21,11 @@
 // technology (the elements it owns), so a screen reader finds "A amplitude"
 // inside "A controls" inside "Wave A", as on the desktop, although the
 // elements themselves follow the Tab order.
+//
+// Scale. The window is shown at the largest size that fits the browser's
+// viewport, the same factor across and down (fit_scale): above 1 on a
+// projector, below on a phone. The page scales positions, borders and text
+// together; the elements keep these layout positions.
 #pragma once
 
 #include <vector>
@@ -43,3 +48,8 @@ std::vector<PageControl> page_controls(const std::vector<ControlSpec>& layout);
 
 // Twips as CSS pixels (not rounded: CSS places fractions of a pixel).
 inline double css_pixels(double twips) { return twips / kTwipsPerPixel; }
+
+// The factor by which a window of width x height fills as much of a screen
+// of screen_width x screen_height as it can without leaving it (any one
+// unit); 1 where a size is not positive.
+double fit_scale(double width, double height, double screen_width, double screen_height);

@@ -1,6 +1,6 @@
 #include "web/web_window.h"
 
-#include <cmath>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <variant>
@@ -15,15 +15,6 @@
 #include "web/page_model.h"
 #include "web/page_style.h"
 #include "web/page_translator.h"
-
-namespace {
-
-// The sunken border around a graph's picture, in CSS px.
-constexpr double kSurfaceBorder = 1.0;
-
-int device_pixels(double css, double ratio) { return std::max(0, static_cast<int>(std::lround(css * ratio))); }
-
-}  // namespace
 
 WebWindow::WebWindow() : layout_(window_layout()) {
     if (!build_page() || !bind_form()) return;
@@ -103,8 +94,8 @@ bool WebWindow::build_page() {
                                  static_cast<int>(control.align), control.transparent ? 1 : 0);
         if (control.kind == ControlKind::option_button) waves_page_set_checked(page.id, control.selected ? 1 : 0);
         if (control.kind == ControlKind::graph_surface) {
-            surfaces_.push_back({page.id, page.width - 2 * kSurfaceBorder, page.height - 2 * kSurfaceBorder,
-                                 std::make_unique<picture::PixelSurface>(layout_rgb(control.background), page.height)});
+            surfaces_.push_back(
+                {page.id, std::make_unique<picture::PixelSurface>(layout_rgb(control.background), page.height)});
         }
     }
 
@@ -131,7 +122,6 @@ bool WebWindow::build_page() {
             labels_.push_back(std::make_unique<DomLabel>(label, id));
         }
     }
-    size_surfaces();
     return true;
 }
 
@@ -181,11 +171,7 @@ void WebWindow::on_event(int id, ControlEvent event) {
 }
 
 void WebWindow::after_event() {
-    for (Surface& surface : surfaces_) {
-        if (!surface.surface->take_changed()) continue;
-        const picture::PixelRaster& raster = surface.surface->raster();
-        waves_page_show_picture(surface.id, raster.pixels(), raster.width(), raster.height());
-    }
+    show_changed_pictures();
     for (const auto& [graph, description] : graph_descriptions(form_.params, translator_)) {
         const int id = id_of(graph);
         std::string& shown = descriptions_[static_cast<std::size_t>(id)];
@@ -195,24 +181,37 @@ void WebWindow::after_event() {
     }
 }
 
-void WebWindow::size_surfaces() {
-    const double ratio = waves_page_device_pixel_ratio();
+void WebWindow::show_changed_pictures() {
     for (Surface& surface : surfaces_) {
-        surface.surface->set_device_size(device_pixels(surface.content_width, ratio),
-                                         device_pixels(surface.content_height, ratio));
+        if (!surface.surface->take_changed()) continue;
+        const picture::PixelRaster& raster = surface.surface->raster();
+        waves_page_show_picture(surface.id, raster.pixels(), raster.width(), raster.height());
     }
 }
 
-void WebWindow::on_device_pixel_ratio_changed() {
-    size_surfaces();
-    if (started_) after_event();
+void WebWindow::on_graph_resized(int id, int width, int height) {
+    if (!started_) return;
+    for (Surface& surface : surfaces_) {
+        if (surface.id == id) surface.surface->set_device_size(width, height);
+    }
+    show_changed_pictures();
 }
 
 void WebWindow::on_viewport_changed() {
     if (started_) waves::size_and_centre_window(*this);
 }
 
-void WebWindow::set_outer_size(float width_twips, float height_twips) { outer_size_ = {width_twips, height_twips}; }
+// The window gets the largest size that fits the viewport: the page scales
+// it, and the core centres what it got.
+void WebWindow::set_outer_size(float width_twips, float height_twips) {
+    const waves::TwipSize screen = screen_size();
+    const auto width = static_cast<double>(width_twips);
+    const auto height = static_cast<double>(height_twips);
+    const double scale =
+        fit_scale(width, height, static_cast<double>(screen.width), static_cast<double>(screen.height));
+    waves_page_zoom_window(scale);
+    outer_size_ = {static_cast<float>(width * scale), static_cast<float>(height * scale)};
+}
 
 waves::TwipSize WebWindow::outer_size() const { return outer_size_; }
 
@@ -222,7 +221,7 @@ waves::TwipSize WebWindow::screen_size() const {
 }
 
 void WebWindow::move_to(float left_twips, float top_twips) {
-    // Only where centring would push the caption bar out of the page.
+    // The window fits, so this only keeps rounding from pushing it out of the page.
     waves_page_place_window(std::max(0.0, css_pixels(static_cast<double>(left_twips))),
                             std::max(0.0, css_pixels(static_cast<double>(top_twips))));
 }

@@ -7,14 +7,17 @@
 // After every event it shows the pictures that changed, one putImageData
 // per changed canvas, and brings each graph's description for screen
 // readers up to date. The canvases keep their pictures; nothing is drawn
-// again unless a handler draws or the device pixel ratio changes (then each
-// surface renders its record at the new resolution).
+// again unless a handler draws or the page reports that a canvas covers a
+// new number of device pixels (a new scale of the window, a new device
+// pixel ratio): then that surface renders its record at exactly that size,
+// so a picture is never stretched. Until the page has reported a canvas's
+// size its surface has none.
 //
 // As the core's WindowPlacement the window is a box of the layout's outer
-// size in the browser's viewport, which is its screen; when the viewport
-// changes size, the window is centred in it again. On a viewport smaller
-// than the window its top-left corner stays inside the page, where the
-// page can be scrolled to the rest.
+// size in the browser's viewport, which is its screen, scaled to the
+// largest size that fits it (fit_scale, page_model.h); the outer size it
+// reports is that scaled size, so the core centres it. When the viewport
+// changes size, the window is scaled and centred again.
 //
 // The page's URL fragment holds the lesson (app/lesson_state_text.h): the
 // page opens in the lesson its URL names, or says in one sentence why it
@@ -45,15 +48,14 @@ public:
 
     // An event of the control with this id in the layout table.
     void on_event(int id, ControlEvent event);
-    void on_device_pixel_ratio_changed();
+    // The canvas of the graph id now covers width x height device pixels.
+    void on_graph_resized(int id, int width, int height);
     void on_viewport_changed();
     void on_fragment_changed();
 
 private:
     struct Surface {
         int id = 0;
-        double content_width = 0.0;  // CSS px inside the border
-        double content_height = 0.0;
         std::unique_ptr<picture::PixelSurface> surface;
     };
 
@@ -63,14 +65,15 @@ private:
     bool bind_form();
     // Shows the changed pictures and the graphs' new descriptions.
     void after_event();
-    void size_surfaces();
+    void show_changed_pictures();
     // Opens the lesson the URL fragment names; none: leaves the window as
     // it is.
     void open_linked_lesson();
     void keep_state();
     int id_of(const std::string& name) const;
 
-    // waves::WindowPlacement, in twips.
+    // waves::WindowPlacement, in twips of the page's CSS px; the outer size
+    // is the scaled one.
     void set_outer_size(float width_twips, float height_twips) override;
     waves::TwipSize outer_size() const override;
     waves::TwipSize screen_size() const override;

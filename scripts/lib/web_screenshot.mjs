@@ -17,7 +17,8 @@ const browser = await chromium.launch({
          '--disable-sync', '--no-first-run'],
 });
 try {
-  const page = await browser.newPage({ viewport: { width: 760, height: 560 } });
+  // The window's own size: the page shows it at 1×.
+  const page = await browser.newPage({ viewport: { width: 662, height: 491 } });
   await page.goto(pathToFileURL(pagePath).href);
   await page.waitForSelector('#waves[data-ready]');
   const click = async (name, times) => {

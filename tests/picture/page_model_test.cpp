@@ -62,4 +62,21 @@ TEST_F(PageModel, FramesOwnTheControlsInsideThemInTabOrder) {
     EXPECT_TRUE(of("Frame10(0)").owned.empty());  // its options are nested in it
 }
 
+// The window of 662 x 491 px: the smaller of the two ratios wins.
+TEST(FitScale, FillsTheScreenInTheTighterDirectionAndNeverLeavesIt) {
+    struct Case {
+        double screen_width, screen_height, scale;
+    };
+    for (const Case c : {Case{662, 491, 1.0}, Case{1324, 982, 2.0}, Case{993, 800, 1.5},  // width decides
+                         Case{2000, 736.5, 1.5}, Case{331, 1000, 0.5},                     // height, then width
+                         Case{0, 600, 1.0}, Case{800, -1, 1.0}}) {                        // no screen: as laid out
+        const double scale = fit_scale(662, 491, c.screen_width, c.screen_height);
+        EXPECT_DOUBLE_EQ(scale, c.scale) << c.screen_width << " x " << c.screen_height;
+        if (c.screen_width > 0 && c.screen_height > 0) {
+            EXPECT_LE(662 * scale, c.screen_width);
+            EXPECT_LE(491 * scale, c.screen_height);
+        }
+    }
+}
+
 }  // namespace

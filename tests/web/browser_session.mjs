@@ -1,7 +1,10 @@
 // The browser the web page's tests share: Debian's Chromium, headless,
 // opening the one HTML file from file://, and the few ways the tests drive
 // it and read it back. Each test file that imports this gets its own
-// browser for its tests.
+// browsers for its tests: one for each device pixel ratio it asks for, as a
+// screen of that ratio (--force-device-scale-factor) shows it. The page's
+// ratio alone, as DevTools emulates it, would not do: there a canvas's
+// devicePixelContentBoxSize still counts the screen's own pixels.
 //
 //   WAVES_PAGE          the built page (build/web/web/waves.html)
 //   WAVES_CORE_EXPECTATIONS  the native tool that runs the same events
@@ -18,24 +21,34 @@ export const pageUrl = pathToFileURL(pagePath).href;
 
 const browserArguments = ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
                           '--disable-component-update', '--disable-sync', '--no-first-run'];
-// More switches for this file's browser; call it before the tests run.
+// More switches for this file's browsers; call it before the tests run.
 export function useBrowserArguments(extra) { browserArguments.push(...extra); }
 
-export let browser;
-before(async () => {
-  browser = await chromium.launch({
-    executablePath: process.env.WAVES_CHROMIUM || '/usr/bin/chromium',
-    args: browserArguments,
-  });
-});
-after(async () => { await browser?.close(); });
+const browsers = new Map();  // device pixel ratio -> a promise of its browser
 
-// A fresh page with everything it asks for and says recorded; fragment is
-// the URL's part after '#', touch a browser with a touch screen.
+function browserFor(ratio) {
+  if (!browsers.has(ratio)) {
+    browsers.set(ratio, chromium.launch({
+      executablePath: process.env.WAVES_CHROMIUM || '/usr/bin/chromium',
+      args: [...browserArguments, `--force-device-scale-factor=${ratio}`],
+    }));
+  }
+  return browsers.get(ratio);
+}
+
+export let browser;
+before(async () => { browser = await browserFor(1); });
+after(async () => {
+  for (const launched of browsers.values()) await (await launched).close();
+});
+
+// A fresh page with everything it asks for and says recorded; scale is the
+// screen's device pixel ratio, fragment the URL's part after '#', touch a
+// mobile browser with a touch screen.
 export async function open({ scale = 1, init, clock = false, ready = true, locale = 'en-US',
                              viewport = { width: 800, height: 600 }, fragment = '', touch = false } = {}) {
-  const context = await browser.newContext({ viewport, deviceScaleFactor: scale, locale, hasTouch: touch,
-                                             isMobile: touch });
+  const context = await (await browserFor(scale)).newContext({ viewport, deviceScaleFactor: scale, locale,
+                                                               hasTouch: touch, isMobile: touch });
   const page = await context.newPage();
   const said = [];
   const requests = [];

@@ -11,83 +11,9 @@ import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 
 import { clickArrow, coreExpectations, labelTexts, open, pagePath, pageUrl, spin } from './browser_session.mjs';
+import { assertPictures, fitScale } from './picture_checks.mjs';
 
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
-
-// Runs in the page: each graph's canvas against the core's samples. Every
-// sample inside the frame has a pixel of the curve's colour within one
-// device pixel of where it maps, and every pixel of that colour lies within
-// 1.5 device pixels of the polyline through the samples.
-function compareCurves(graphs) {
-  const report = {};
-  for (const [name, graph] of Object.entries(graphs)) {
-    const canvas = document.querySelector(`canvas[data-name="${name}"]`);
-    const width = canvas.width;
-    const height = canvas.height;
-    // Read through a copy, so the page's own canvas is never read back.
-    const copy = document.createElement('canvas');
-    copy.width = width;
-    copy.height = height;
-    const reader = copy.getContext('2d', { willReadFrequently: true });
-    reader.drawImage(canvas, 0, 0);
-    const pixels = reader.getImageData(0, 0, width, height).data;
-    const [left, top, right, bottom] = graph.scale;
-    const points = graph.samples.map(([x, y]) => [(x - left) / (right - left) * width,
-                                                   (y - top) / (bottom - top) * height]);
-    const isCurve = (column, row) => {
-      if (column < 0 || row < 0 || column >= width || row >= height) return false;
-      const at = (row * width + column) * 4;
-      return pixels[at] === graph.colour[0] && pixels[at + 1] === graph.colour[1] &&
-             pixels[at + 2] === graph.colour[2];
-    };
-    const index = (u, extent) => (u === extent ? extent - 1 : Math.floor(u));
-    let missing = 0;
-    for (const [u, v] of points) {
-      if (u < 0 || u > width || v < 0 || v > height) continue;
-      const column = index(u, width);
-      const row = index(v, height);
-      let found = false;
-      for (let dc = -1; dc <= 1 && !found; ++dc) {
-        for (let dr = -1; dr <= 1 && !found; ++dr) found = isCurve(column + dc, row + dr);
-      }
-      if (!found) ++missing;
-    }
-    const distance = (px, py, [ax, ay], [bx, by]) => {
-      const dx = bx - ax;
-      const dy = by - ay;
-      const length = dx * dx + dy * dy;
-      const t = length === 0 ? 0 : Math.max(0, Math.min(1, ((px - ax) * dx + (py - ay) * dy) / length));
-      return Math.hypot(px - (ax + t * dx), py - (ay + t * dy));
-    };
-    let curve = 0;
-    let stray = 0;
-    for (let row = 0; row < height; ++row) {
-      for (let column = 0; column < width; ++column) {
-        if (!isCurve(column, row)) continue;
-        ++curve;
-        let nearest = Infinity;
-        for (let n = 1; n < points.length && nearest > 1.5; ++n) {
-          nearest = Math.min(nearest, distance(column + 0.5, row + 0.5, points[n - 1], points[n]));
-        }
-        if (nearest > 1.5) ++stray;
-      }
-    }
-    report[name] = { width, height, samples: points.length, missing, curve, stray };
-  }
-  return report;
-}
-
-async function assertPictures(page, expected, scale) {
-  const report = await page.evaluate(compareCurves, expected.graphs);
-  for (const [name, result] of Object.entries(report)) {
-    const tall = name === 'Gr' || name === 'm_gr';
-    assert.deepEqual([result.width, result.height], [239 * scale, (tall ? 119 : 63) * scale], name);
-    assert.ok(result.samples >= 400, `${name}: ${result.samples} samples`);
-    assert.equal(result.missing, 0, `${name}: samples with no curve pixel near them`);
-    assert.equal(result.stray, 0, `${name}: curve pixels away from the curve`);
-    assert.ok(result.curve >= 200, `${name}: only ${result.curve} curve pixels`);
-  }
-}
 
 async function assertDescriptions(page, expected) {
   for (const [name, description] of Object.entries(expected.descriptions)) {
@@ -117,6 +43,7 @@ test('one self-contained file that makes no request and says nothing wrong', asy
 test('pointer clicks reach the handlers, and labels and pictures are what the core computes', async () => {
   for (const scale of [1, 2]) {
     const { page, context, said, requests } = await open({ scale });
+    const devicePerCss = scale * fitScale(page.viewportSize());
     const events = [];
     const arrow = async (name, control, half, times = 1) => {
       for (let n = 0; n < times; ++n) {
@@ -147,14 +74,14 @@ test('pointer clicks reach the handlers, and labels and pictures are what the co
     assert.deepEqual([labels['Labela(0)'], labels['Labelb(1)'], labels['Labela(2)'], labels.value_std_b,
                       labels.labelt], ['2', '3', '0.5', '2', '3']);
     assert.equal(await spin(page, 'B frequency').getAttribute('aria-valuetext'), '3');
-    await assertPictures(page, expected, scale);
+    await assertPictures(page, expected, devicePerCss);
     await assertDescriptions(page, expected);
 
     await page.getByRole('button', { name: 'RESET' }).click();
     events.push('Command1:click');
     expected = coreExpectations(events);
     assert.equal((await labelTexts(page)).labelt, '1');
-    await assertPictures(page, expected, scale);
+    await assertPictures(page, expected, devicePerCss);
     await assertDescriptions(page, expected);
     assert.deepEqual(requests, [pageUrl]);
     assert.deepEqual(said, []);
