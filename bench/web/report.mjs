@@ -47,7 +47,8 @@ function timeBudget(name, span) {
 const fixed = (value, digits, width, unit = '') =>
   (value === undefined ? 'n/a' : value.toFixed(digits) + unit).padStart(width);
 
-export function printReport({ spans, web, desktop, firstFrame, bytes }) {
+// firstFrames: the first frame of every load, in ms.
+export function printReport({ spans, web, desktop, firstFrames, bytes }) {
   const missed = [];
   console.log('Medians in ms; web: headless Chromium, software rasterisation; desktop: waves_bench.');
   console.log(`${'case'.padEnd(17)} ${'t_span'.padStart(6)} ${'web'.padStart(7)} ${'desktop'.padStart(8)} ` +
@@ -67,12 +68,15 @@ export function printReport({ spans, web, desktop, firstFrame, bytes }) {
                   `${fixed(ratio, 2, 8, 'x')}  ${limits}${over.length ? `   MISSED (${over.join(', ')})` : ''}`);
     }
   }
+  const loads = [...firstFrames].sort((a, b) => a - b);
+  const firstFrame = loads[Math.floor(loads.length / 2)];
   const firstOver = firstFrame > kFirstFrameMs;
   const sizeOver = bytes > kMaxBytes;
   if (firstOver) missed.push('first frame');
   if (sizeOver) missed.push('file size');
-  console.log(`first frame: ${firstFrame.toFixed(1)} ms (median of loads, navigation start to every canvas ` +
-              `drawn; budget <= ${kFirstFrameMs} ms)${firstOver ? '   MISSED' : ''}`);
+  console.log(`first frame: ${firstFrame.toFixed(1)} ms, median of ${loads.length} loads (fastest ` +
+              `${loads[0].toFixed(1)}, slowest ${loads[loads.length - 1].toFixed(1)}), navigation start to every ` +
+              `canvas drawn; budget <= ${kFirstFrameMs} ms${firstOver ? '   MISSED' : ''}`);
   console.log(`the file: ${bytes} bytes, ${(bytes / 1024).toFixed(1)} KiB (budget <= ${kMaxBytes / 1024} KiB)` +
               `${sizeOver ? '   MISSED' : ''}`);
   console.log(missed.length ? `Over budget: ${missed.join('; ')}.` : 'Every budget is met.');
