@@ -20,7 +20,9 @@ public:
     double operator()(bool cosine, double phase) {
         std::uint64_t bits = 0;
         std::memcpy(&bits, &phase, sizeof bits);
-        Entry& entry = entries_[((bits ^ static_cast<std::uint64_t>(cosine)) * kSpread) >> (64 - kSlotBits)];
+        const auto slot = static_cast<std::size_t>(((bits ^ static_cast<std::uint64_t>(cosine)) * kSpread) >>
+                                                   (64 - kSlotBits));
+        Entry& entry = entries_[slot];
         if (entry.known && entry.bits == bits && entry.cosine == cosine) return entry.value;
         const double value = cosine ? std::cos(phase) : std::sin(phase);
         entry = {bits, value, cosine, true};
