@@ -12,18 +12,26 @@ constexpr int kDotPeriod = 3;
 }  // namespace
 
 void PixelRaster::reset(int width, int height, waves::Rgb background) {
-    width_ = std::max(width, 0);
-    height_ = std::max(height, 0);
-    pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), packed(background));
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    const std::uint32_t value = packed(background);
+    if (blank_ && width == width_ && height == height_ && value == background_) return;
+    width_ = width;
+    height_ = height;
+    background_ = value;
+    blank_ = true;
+    pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), value);
 }
 
 void PixelRaster::set_pixel(Pixel at, waves::Rgb colour) {
+    blank_ = false;
     if (at.column < 0 || at.column >= width_ || at.row < 0 || at.row >= height_) return;
     pixels_[static_cast<std::size_t>(at.row) * static_cast<std::size_t>(width_) +
             static_cast<std::size_t>(at.column)] = packed(colour);
 }
 
 void PixelRaster::draw_line(Pixel from, Pixel to, waves::Rgb colour, waves::PenStyle style) {
+    blank_ = false;
     const std::uint32_t value = packed(colour);
     const int stride = style == waves::PenStyle::dotted ? kDotPeriod : 1;
     const int dx = std::abs(to.column - from.column);
@@ -51,13 +59,14 @@ void PixelRaster::draw_line(Pixel from, Pixel to, waves::Rgb colour, waves::PenS
 }
 
 void PixelRaster::draw_column(int column, int from_row, int to_row, waves::Rgb colour, waves::PenStyle style) {
+    blank_ = false;
     if (column < 0 || column >= width_ || height_ == 0) return;
     const std::uint32_t value = packed(colour);
     const int direction = to_row >= from_row ? 1 : -1;
     const int stride = style == waves::PenStyle::dotted ? kDotPeriod : 1;
     // Steps from from_row towards to_row; the first one inside the picture
     // keeps the dots' phase of a line that starts outside it.
-    const long long length = static_cast<long long>(to_row - from_row) * direction;
+    const long long length = (static_cast<long long>(to_row) - from_row) * direction;
     const long long outside = direction > 0 ? -static_cast<long long>(from_row)
                                             : static_cast<long long>(from_row) - (height_ - 1);
     long long step = outside > 0 ? (outside + stride - 1) / stride * stride : 0;

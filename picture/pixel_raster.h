@@ -21,6 +21,8 @@ class PixelRaster {
 public:
     // A picture of the given size filled with the background. A size of zero
     // in either direction is an empty picture on which nothing is drawn.
+    // Resetting a picture to what it already is (the same size and
+    // background, nothing drawn since) costs nothing.
     void reset(int width, int height, waves::Rgb background);
 
     int width() const { return width_; }
@@ -46,6 +48,8 @@ public:
 private:
     int width_ = 0;
     int height_ = 0;
+    std::uint32_t background_ = 0;
+    bool blank_ = false;  // nothing drawn since the last fill
     std::vector<std::uint32_t> pixels_;
 };
 

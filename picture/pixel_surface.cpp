@@ -74,6 +74,7 @@ void PixelSurface::record_and_draw(const RecordedOperation& operation) {
 }
 
 void PixelSurface::render_record() {
+    mapped_end_ = {};
     record_.replay([this](const RecordedOperation& operation, const DrawingState& state) { draw(operation, state); });
     changed_ = true;
 }
@@ -89,9 +90,17 @@ void PixelSurface::draw(const RecordedOperation& operation, const DrawingState& 
         case Operation::line:
             draw_segment(to_device(args[0], args[1]), to_device(args[2], args[3]), state);
             return;
-        case Operation::line_to:
-            draw_segment(to_device(state.current_x, state.current_y), to_device(args[0], args[1]), state);
+        case Operation::line_to: {
+            // A polyline's segments share their ends: the start was mapped
+            // as the end of the segment before.
+            const DevicePoint from = mapped_end_.is(state.current_x, state.current_y)
+                                         ? mapped_end_.at
+                                         : to_device(state.current_x, state.current_y);
+            const DevicePoint to = to_device(args[0], args[1]);
+            mapped_end_ = MappedEnd::of(args[0], args[1], to);
+            draw_segment(from, to, state);
             return;
+        }
         case Operation::point: {
             const DevicePoint at = to_device(args[0], args[1]);
             if (!(at.x >= 0.0 && at.x <= width && at.y >= 0.0 && at.y <= height)) return;
@@ -100,7 +109,7 @@ void PixelSurface::draw(const RecordedOperation& operation, const DrawingState& 
             return;
         }
         case Operation::evenly_spaced_lines: draw_vertical_lines(operation, state); return;
-        case Operation::set_scale:
+        case Operation::set_scale: mapped_end_ = {}; return;
         case Operation::set_pen_colour:
         case Operation::set_pen_style: return;
     }
@@ -110,11 +119,16 @@ void PixelSurface::draw_segment(DevicePoint from, DevicePoint to, const DrawingS
     const int width = raster_.width();
     const int height = raster_.height();
     if (width == 0 || height == 0) return;
-    const auto segment = clip_segment(from, to, 0.0, 0.0, width, height);
-    if (!segment) return;
-    raster_.draw_line({pixel_index(segment->from.x, width), pixel_index(segment->from.y, height)},
-                      {pixel_index(segment->to.x, width), pixel_index(segment->to.y, height)}, state.pen_colour,
-                      state.pen_style);
+    const auto pixel_of = [&](DevicePoint at) { return Pixel{pixel_index(at.x, width), pixel_index(at.y, height)}; };
+    const auto inside = [&](DevicePoint at) { return at.x >= 0.0 && at.x <= width && at.y >= 0.0 && at.y <= height; };
+    // Clipping leaves a segment inside the picture exactly as it is.
+    if (!inside(from) || !inside(to)) {
+        const auto segment = clip_segment(from, to, 0.0, 0.0, width, height);
+        if (!segment) return;
+        from = segment->from;
+        to = segment->to;
+    }
+    raster_.draw_line(pixel_of(from), pixel_of(to), state.pen_colour, state.pen_style);
     changed_ = true;
 }
 

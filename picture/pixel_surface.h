@@ -18,6 +18,9 @@
 // that are not finite draw nothing; the current point still moves.
 #pragma once
 
+#include <cstdint>
+#include <cstring>
+
 #include "graphs/graph_surface.h"
 #include "picture/pixel_raster.h"
 #include "picture/surface_record.h"
@@ -53,6 +56,22 @@ public:
     double surface_height() const override { return layout_height_; }
 
 private:
+    // The device point of a polyline's last end, at the scale and size it
+    // was drawn with: where the next segment of the polyline starts.
+    struct MappedEnd {
+        static std::uint32_t bits(float value) {
+            std::uint32_t bits;
+            std::memcpy(&bits, &value, sizeof bits);
+            return bits;
+        }
+        static MappedEnd of(float x, float y, DevicePoint at) { return {bits(x), bits(y), at, true}; }
+        bool is(float x, float y) const { return valid && x_bits == bits(x) && y_bits == bits(y); }
+        std::uint32_t x_bits = 0;
+        std::uint32_t y_bits = 0;
+        DevicePoint at;
+        bool valid = false;
+    };
+
     void record_and_draw(const RecordedOperation& operation);
     void draw(const RecordedOperation& operation, const DrawingState& state);
     void draw_segment(DevicePoint from, DevicePoint to, const DrawingState& state);
@@ -64,6 +83,7 @@ private:
     DrawingState state_;
     SurfaceRecord record_;
     PixelRaster raster_;
+    MappedEnd mapped_end_;
     bool changed_ = true;
 };
 

@@ -14,6 +14,7 @@ a paragraph per language after the English one.
     seal_page.py BUILT_HTML SEALED_HTML [TS_FILE...]
 """
 import base64
+import gzip
 import hashlib
 import html
 import re
@@ -49,10 +50,19 @@ def with_translated_noscript(page, ts_files):
     return page[:match.end()] + added + page[match.end():]
 
 
+def with_compressed_module(page):
+    """The WebAssembly module of the page gzip-compressed, for start.js to
+    decompress: a third of the size, and the same bytes on every build."""
+    prefix = "data:application/octet-stream;base64,"
+    encoded = only(re.escape(prefix) + r"([A-Za-z0-9+/=]+)", page, "WebAssembly module")
+    packed = gzip.compress(base64.b64decode(encoded), compresslevel=9, mtime=0)
+    return page.replace(prefix + encoded, prefix + base64.b64encode(packed).decode("ascii"))
+
+
 def main():
     source, target, ts_files = sys.argv[1], sys.argv[2], sys.argv[3:]
     with open(source, encoding="utf-8") as file:
-        page = with_translated_noscript(file.read(), ts_files)
+        page = with_compressed_module(with_translated_noscript(file.read(), ts_files))
     script = only(r"<script>(.*?)</script>", page, "script")
     style = only(r"<style>(.*?)</style>", page, "style")
     if re.search(r"<(script|link|img|iframe|object|embed)\b[^>]*\b(src|href)=", page):

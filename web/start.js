@@ -49,6 +49,7 @@ var wavesRefusedLesson = wavesTranslate('WebPage', QT_TRANSLATE_NOOP('WebPage',
   }
   const canvas = document.createElement('canvas');
   const usable = typeof WebAssembly === 'object' && typeof WebAssembly.instantiate === 'function' &&
+                 typeof DecompressionStream === 'function' &&
                  typeof canvas.getContext === 'function' && canvas.getContext('2d') !== null;
   if (!usable) {
     show('waves-unavailable');
@@ -57,10 +58,16 @@ var wavesRefusedLesson = wavesTranslate('WebPage', QT_TRANSLATE_NOOP('WebPage',
     return;
   }
   Module['onAbort'] = function () { show('waves-failed'); };
-  // The module is part of this file: instantiate it from its bytes, without
-  // a fetch (which the page's security policy forbids).
+  // The module is part of this file, gzip-compressed (seal_page.py):
+  // instantiate it from its bytes, without a fetch (which the page's
+  // security policy forbids).
   Module['instantiateWasm'] = function (imports, receive) {
-    WebAssembly.instantiate(tryParseAsDataURI(wasmBinaryFile), imports).then(
+    // Decoded natively where the browser can, else by Emscripten's decoder.
+    const encoded = wasmBinaryFile.slice(wasmBinaryFile.indexOf(',') + 1);
+    const bytes = Uint8Array.fromBase64 ? Uint8Array.fromBase64(encoded) : tryParseAsDataURI(wasmBinaryFile);
+    const packed = new Blob([bytes]).stream();
+    new Response(packed.pipeThrough(new DecompressionStream('gzip'))).arrayBuffer().then(
+      function (bytes) { return WebAssembly.instantiate(bytes, imports); }).then(
       function (result) { receive(result.instance); },
       function (error) { console.error(error); show('waves-failed'); });
     return {};

@@ -9,6 +9,10 @@
 //       single precision: each term is added in double and the running sum
 //       rounded back to float before the next, so E is bit for bit the value
 //       plotted on the sum graph and the factor of E' = W x E.
+//
+// cos and sin are remembered by phase, so a phase asked for again (the
+// graphs of an event share most of theirs, and the next event most of
+// those) costs a look-up, with exactly the value the call gave.
 #pragma once
 
 #include "app/parameters.h"

@@ -118,5 +118,21 @@ TEST(PixelSurface, ClipsFarSegmentsAndDrawsNothingThatIsNotFinite) {
     }
 }
 
+// A period line whose ends lie as far above and below the picture as rows
+// go still crosses it: every pixel of its column is lit.
+TEST(PixelSurface, APeriodLineFromFarAboveToFarBelowLightsItsWholeColumn) {
+    PixelSurface surface(kWhite, 65.0);
+    surface.set_device_size(239, 63);
+    surface.set_scale(0.0f, 10.0f, 6.28318f, -10.0f);
+    surface.set_pen_colour(kGreen);
+    surface.vertical_lines(kPi, 1, 1e30f, -1e30f);
+    int lit = 0;
+    for (const std::uint32_t pixel : pixels_of(surface)) lit += pixel == PixelRaster::packed(kGreen) ? 1 : 0;
+    int lit_in_column = 0;
+    for (int row = 0; row < 63; ++row) lit_in_column += surface.raster().pixel(119, row) == PixelRaster::packed(kGreen);
+    EXPECT_EQ(lit, 63);
+    EXPECT_EQ(lit_in_column, 63);
+}
+
 }  // namespace
 }  // namespace picture
