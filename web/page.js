@@ -30,16 +30,6 @@ mergeInto(LibraryManager.library, {
 
     kinds: ['frame', 'graph', 'label', 'option', 'push', 'spin'],
 
-    // The lesson goes into the address at once, but at most every
-    // stateInterval ms (a browser refuses to have its address rewritten
-    // hundreds of times a second); the last one always arrives.
-    stateInterval: 100,
-    state: null,       // {text, written, timer} once a lesson has been kept
-    // The address's fragment as the page last read or wrote it; any other
-    // was put there from outside, and its hashchange is on its way.
-    knownHash: '',
-    // A fragment longer than this is refused without reading all of it.
-    fragmentLimit: 4096,
 
     px: function (value) { return value + 'px'; },
 
@@ -186,21 +176,6 @@ mergeInto(LibraryManager.library, {
       return element;
     },
 
-    writeState: function () {
-      const state = wavesPage.state;
-      state.timer = 0;
-      if (location.hash !== wavesPage.knownHash) return;
-      state.written = performance.now();
-      history.replaceState(history.state, '', '#' + state.text);
-      wavesPage.knownHash = location.hash;
-    },
-
-    // The notice above the window takes its place from the viewport.
-    noticeHeight: function () {
-      const notice = document.getElementById('waves-state-refused');
-      return notice && !notice.hidden ? notice.offsetHeight : 0;
-    },
-
     observe: function (canvas) {
       wavesPage.unsized.add(canvas);
       try {
@@ -240,7 +215,7 @@ mergeInto(LibraryManager.library, {
     },
   },
 
-  waves_page_open_window__deps: ['$wavesPage'],
+  waves_page_open_window__deps: ['$wavesPage', '$wavesAddress'],
   waves_page_open_window: function (title, outerWidth, outerHeight, clientWidth, clientHeight, border,
                                     background) {
     const main = document.getElementById('waves');
@@ -289,16 +264,7 @@ mergeInto(LibraryManager.library, {
         watchRatio();
       }, { once: true });
     })();
-    // A lesson not yet written into the address must not overwrite the
-    // one the address now names.
-    addEventListener('hashchange', function () {
-      const state = wavesPage.state;
-      if (state && state.timer) {
-        clearTimeout(state.timer);
-        state.timer = 0;
-      }
-      Module['_waves_fragment_changed']();
-    });
+    addEventListener('hashchange', wavesAddress.changedOutside);
     // An arrow stops repeating wherever the pointer is let go.
     addEventListener('pointerup', wavesPage.release);
     addEventListener('blur', wavesPage.release);
@@ -313,16 +279,16 @@ mergeInto(LibraryManager.library, {
   },
 
   // The zoom scales the window's own left and top too.
-  waves_page_place_window__deps: ['$wavesPage'],
+  waves_page_place_window__deps: ['$wavesPage', '$wavesAddress'],
   waves_page_place_window: function (left, top) {
     wavesPage.windowBox.style.left = wavesPage.px(left / wavesPage.zoom);
-    wavesPage.windowBox.style.top = wavesPage.px((top + wavesPage.noticeHeight()) / wavesPage.zoom);
+    wavesPage.windowBox.style.top = wavesPage.px((top + wavesAddress.noticeHeight()) / wavesPage.zoom);
   },
 
   waves_page_viewport_width: function () { return document.documentElement.clientWidth; },
-  waves_page_viewport_height__deps: ['$wavesPage'],
+  waves_page_viewport_height__deps: ['$wavesAddress'],
   waves_page_viewport_height: function () {
-    return Math.max(0, document.documentElement.clientHeight - wavesPage.noticeHeight());
+    return Math.max(0, document.documentElement.clientHeight - wavesAddress.noticeHeight());
   },
 
   waves_page_add_control__deps: ['$wavesPage'],
@@ -414,39 +380,6 @@ mergeInto(LibraryManager.library, {
     if (width === 0 || height === 0) return;
     const data = new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4);
     canvas.getContext('2d').putImageData(new ImageData(data, width, height), 0, 0);
-  },
-
-  waves_page_fragment__deps: ['$wavesPage'],
-  waves_page_fragment: function (length) {
-    wavesPage.knownHash = location.hash;
-    const raw = location.hash.slice(1, wavesPage.fragmentLimit + 2);
-    let text = raw;
-    try { text = decodeURIComponent(raw); } catch (malformed) { /* read as it stands */ }
-    const size = lengthBytesUTF8(text) + 1;
-    const copy = _malloc(size);
-    if (!copy) return 0;
-    HEAP32[length >> 2] = stringToUTF8(text, copy, size);
-    return copy;
-  },
-
-  waves_page_keep_state__deps: ['$wavesPage'],
-  waves_page_keep_state: function (text) {
-    const state = wavesPage.state || (wavesPage.state = { text: '', written: -Infinity, timer: 0 });
-    state.text = UTF8ToString(text);
-    if (state.timer) return;
-    const wait = state.written + wavesPage.stateInterval - performance.now();
-    if (wait <= 0) wavesPage.writeState();
-    else state.timer = setTimeout(wavesPage.writeState, wait);
-  },
-
-  waves_page_refuse_state__deps: ['$wavesPage'],
-  waves_page_refuse_state: function (reason) {
-    const notice = document.getElementById('waves-state-refused');
-    const text = UTF8ToString(reason);
-    if (!text && notice.hidden) return;
-    notice.hidden = !text;
-    if (text) notice.textContent = wavesRefusedLesson.replace('%1', function () { return text; });
-    if (wavesPage.windowBox) Module['_waves_viewport_changed']();
   },
 
   waves_page_ready__deps: ['$wavesPage'],

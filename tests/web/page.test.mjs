@@ -28,6 +28,7 @@ test('one self-contained file that makes no request and says nothing wrong', asy
   assert.doesNotMatch(html, /<(script|link|img|iframe)\b[^>]*\b(src|href)=/, 'refers to another file');
   assert.match(html, /<meta http-equiv="Content-Security-Policy" content="default-src 'none'; [^"]*connect-src 'none'/);
   for (const source of [readFileSync(new URL('../../web/page.js', import.meta.url), 'utf8'),
+                        readFileSync(new URL('../../web/page_address.js', import.meta.url), 'utf8'),
                         readFileSync(new URL('../../web/start.js', import.meta.url), 'utf8')]) {
     assert.doesNotMatch(source, /innerHTML|outerHTML|insertAdjacentHTML|document\.write/, 'text parsed as HTML');
   }
