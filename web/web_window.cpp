@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <variant>
 
 #include "app/lesson_state.h"
@@ -20,40 +21,43 @@ WebWindow::WebWindow() : layout_(window_layout()) {
     if (!build_page() || !bind_form()) return;
     waves::Form_Load(form_);
     started_ = true;
-    open_linked_lesson();
+    if (const auto lesson = linked_lesson()) {
+        waves::open_in_state(form_, *lesson);
+        keep_state();
+    }
     after_event();
     waves_page_ready();
 }
 
-void WebWindow::open_linked_lesson() {
+std::optional<waves::LessonState> WebWindow::linked_lesson() {
     int length = 0;
     char* fragment = waves_page_fragment(&length);
     const std::string text = fragment != nullptr ? std::string(fragment, static_cast<std::size_t>(length)) : "";
     std::free(fragment);
     if (text.empty()) {
         waves_page_refuse_state("");
-        return;
+        return std::nullopt;
     }
     const auto read = waves::read_state_text(text);
     if (const auto* refusal = std::get_if<waves::StateRefusal>(&read)) {
         const std::string reason =
             waves::refusal_text(*refusal, translator_.translate("LessonState", refusal->reason));
         waves_page_refuse_state(reason.c_str());
-        // The refused text stays in the address until the first event.
-        kept_state_.clear();
-        return;
+        return std::nullopt;
     }
     waves_page_refuse_state("");
-    waves::open_in_state(form_, std::get<waves::LessonState>(read));
-    keep_state();
+    return std::get<waves::LessonState>(read);
 }
 
 void WebWindow::on_fragment_changed() {
     if (!started_) return;
-    // As if the page were opened anew with this fragment.
-    waves::open_in_state(form_, waves::LessonState{});
+    // As if the page were opened anew with this fragment: a refused or
+    // empty one leaves the start values, and the address as it is until
+    // the next event.
+    const auto lesson = linked_lesson();
+    waves::open_in_state(form_, lesson.value_or(waves::LessonState{}));
     kept_state_.clear();
-    open_linked_lesson();
+    if (lesson) keep_state();
     after_event();
 }
 

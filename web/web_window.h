@@ -29,10 +29,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/form.h"
+#include "app/lesson_state.h"
 #include "app/window_placement.h"
 #include "layout/control_events.h"
 #include "layout/layout_table.h"
@@ -66,9 +68,9 @@ private:
     // Shows the changed pictures and the graphs' new descriptions.
     void after_event();
     void show_changed_pictures();
-    // Opens the lesson the URL fragment names; none: leaves the window as
-    // it is.
-    void open_linked_lesson();
+    // The lesson the URL fragment names; none where it is empty or
+    // refused (the page then says why).
+    std::optional<waves::LessonState> linked_lesson();
     void keep_state();
     int id_of(const std::string& name) const;
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "app/number_text.h"
 #include "app/translatable.h"
 
 namespace waves {
@@ -14,15 +15,9 @@ constexpr std::array<std::string_view, kComponentCount> kComponentKeys{"A", "B",
 // Larger than every limit, and far from overflowing when multiplied by 10.
 constexpr std::int64_t kHuge = 1'000'000'000'000'000;
 
-std::string tenths_in_units(std::int64_t tenths) {
-    std::string text = std::to_string(tenths / 10);
-    if (tenths % 10 != 0) text += "." + std::to_string(tenths % 10);
-    return text;
-}
-
 std::string wave_text(std::string_view key, const WaveSetting& wave) {
-    return std::string(key) + "=" + tenths_in_units(wave.amplitude) + (wave.cosine ? "c" : "s") +
-           tenths_in_units(wave.frequency);
+    return std::string(key) + "=" + tenths_text(wave.amplitude) + (wave.cosine ? "c" : "s") +
+           tenths_text(wave.frequency);
 }
 
 std::string shown(std::string_view text) {
@@ -163,7 +158,7 @@ std::string state_text(const LessonState& state) {
         text += wave_text(kComponentKeys[i], state.components[i]) + "&";
     }
     return text + wave_text("W", state.reference) + "&t=" + std::to_string(state.t_span) +
-           "&sa=" + tenths_in_units(state.step_a) + "&sn=" + tenths_in_units(state.step_f);
+           "&sa=" + tenths_text(state.step_a) + "&sn=" + tenths_text(state.step_f);
 }
 
 std::variant<LessonState, StateRefusal> read_state_text(std::string_view text) {

@@ -26,7 +26,9 @@
 #include "app/lesson_state_text.h"
 #include "app/start_up.h"
 #include "layout/control_events.h"
+#include "layout/form_parts.h"
 #include "layout/graph_descriptions.h"
+#include "layout/layout_table.h"
 #include "recorded_form.h"
 
 namespace {
@@ -91,24 +93,15 @@ void print_labels(const RecordedForm& recorded) {
                 quoted(recorded.value_std_a.text()).c_str(), quoted(recorded.value_std_b.text()).c_str());
 }
 
-// The layout names of the option buttons a lesson selected.
-void print_checked(const RecordedForm& recorded) {
-    std::vector<std::pair<std::string, const waves::testing::RecordingOption*>> options = {
-        {"Option9", &recorded.Option9}, {"Option10", &recorded.Option10}};
-    for (std::size_t i = 0; i < waves::kComponentCount; ++i) {
-        const std::string index = "(" + std::to_string(i) + ")";
-        options.emplace_back("switch_c" + index, &recorded.switch_c[i]);
-        options.emplace_back("switch_s" + index, &recorded.switch_s[i]);
-    }
-    for (std::size_t n = 0; n < waves::kStepSizes.size(); ++n) {
-        options.emplace_back("Option" + std::to_string(n + 1), &recorded.step_n[n]);
-        options.emplace_back("Option" + std::to_string(n + 5), &recorded.step_a[n]);
-    }
+// The layout names of the option buttons a lesson selected, in the
+// layout's order.
+void print_checked(RecordedForm& recorded) {
     const char* separator = "";
     std::printf("[");
-    for (const auto& [name, option] : options) {
-        if (!option->selected()) continue;
-        std::printf("%s%s", separator, quoted(name).c_str());
+    for (const ControlSpec& control : window_layout()) {
+        waves::OptionSelection** slot = option_slot(recorded.form, control.name);
+        if (slot == nullptr || !static_cast<const waves::testing::RecordingOption*>(*slot)->selected()) continue;
+        std::printf("%s%s", separator, quoted(control.name).c_str());
         separator = ", ";
     }
     std::printf("]");
