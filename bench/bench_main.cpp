@@ -8,10 +8,15 @@
 #include <QApplication>
 #include <QStyleFactory>
 
-#include "breakdown_reporter.h"
+#include "bench/breakdown_reporter.h"
 #include "ui/appearance.h"
 
+namespace waves {
+
+}  // namespace waves
+
 int main(int argc, char* argv[]) {
+    using namespace waves;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     // The picture is what is timed, not a display: offscreen unless the

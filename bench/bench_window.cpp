@@ -1,4 +1,4 @@
-#include "bench_window.h"
+#include "bench/bench_window.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
@@ -7,6 +7,8 @@
 
 #include "ui/option_button.h"
 #include "ui/spin_button.h"
+
+namespace waves {
 
 BenchWindow::BenchWindow() {
     window_.show();
@@ -19,7 +21,7 @@ void BenchWindow::show_classroom_waves() {
         int frequency;  // presses on the frequency arrow, 1.0 each
         bool sine;
     } waves[] = {{5, 1, false}, {3, 3, true}, {2, 5, false}, {1, 7, true}};
-    for (int i = 0; i < waves::kComponentCount; ++i) {
+    for (int i = 0; i < kComponentCount; ++i) {
         const auto& wave = waves[i];
         // Built piece by piece: g++ 12 warns falsely (-Wrestrict) on "(" + ….
         std::string index = "(";
@@ -51,7 +53,7 @@ void BenchWindow::click_reset() { window_.controls().get<QPushButton>("Command1"
 void BenchWindow::paint() { QCoreApplication::processEvents(); }
 
 // The window's own form object is not const; it is only handed out as one.
-waves::Form& BenchWindow::form() { return window_.form(); }
+Form& BenchWindow::form() { return window_.form(); }
 
 BenchWindow& classroom_window() {
     // Never destroyed: it must not outlive the application object in a
@@ -63,3 +65,5 @@ BenchWindow& classroom_window() {
     }();
     return *window;
 }
+
+}  // namespace waves

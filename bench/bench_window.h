@@ -10,8 +10,10 @@
 
 #include <string_view>
 
-#include "app/form.h"
+#include "core/app/form.h"
 #include "ui/main_window.h"
+
+namespace waves {
 
 class BenchWindow {
 public:
@@ -37,7 +39,7 @@ public:
     // event.
     void paint();
 
-    waves::Form& form();
+    Form& form();
 
 private:
     MainWindow window_;
@@ -45,3 +47,5 @@ private:
 
 // One window with the classroom waves, shared by the cases.
 BenchWindow& classroom_window();
+
+}  // namespace waves

@@ -1,8 +1,10 @@
-#include "breakdown_reporter.h"
+#include "bench/breakdown_reporter.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <ostream>
+
+namespace waves {
 
 namespace {
 
@@ -58,3 +60,5 @@ void BreakdownReporter::Finalize() {
     }
     out.flush();
 }
+
+}  // namespace waves

@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+namespace waves {
+
 class BreakdownReporter final : public benchmark::ConsoleReporter {
 public:
     // full_redraw and core_only name the two benchmark families to compare;
@@ -30,3 +32,5 @@ private:
     // ("t_span:3"), in the order the runs came.
     std::map<std::string, std::vector<std::pair<std::string, double>>> medians_;
 };
+
+}  // namespace waves

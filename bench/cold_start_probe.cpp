@@ -38,9 +38,11 @@
 #include <thread>
 #include <vector>
 
-#include "resident_memory.h"
+#include "bench/resident_memory.h"
 
 extern char** environ;
+
+namespace waves {
 
 namespace {
 
@@ -138,7 +140,10 @@ double median(std::vector<double> values) {
 
 }  // namespace
 
+}  // namespace waves
+
 int main(int argc, char* argv[]) {
+    using namespace waves;
     if (argc != 5) {
         std::fputs("usage: cold_start_probe RUNS PROGRAM X Y\n", stderr);
         return 2;

@@ -1,8 +1,10 @@
-#include "null_form.h"
+#include "bench/null_form.h"
 
 #include <cstddef>
 
-#include "app/start_up.h"
+#include "core/app/start_up.h"
+
+namespace waves {
 
 namespace {
 
@@ -10,13 +12,13 @@ namespace {
 constexpr double kSmallGraphHeight = 65.0;
 constexpr double kSumGraphHeight = 121.0;
 
-class NullSurface final : public waves::GraphSurface {
+class NullSurface final : public GraphSurface {
 public:
     explicit NullSurface(double height) : height_(height) {}
     void clear() override {}
     void set_scale(float, float, float, float) override {}
-    void set_pen_colour(waves::Rgb) override {}
-    void set_pen_style(waves::PenStyle) override {}
+    void set_pen_colour(Rgb) override {}
+    void set_pen_style(PenStyle) override {}
     void line(float, float, float, float) override {}
     void line_to(float, float) override {}
     void point(float, float) override {}
@@ -27,21 +29,21 @@ private:
     double height_;
 };
 
-class NullLabel final : public waves::TextLabel {
+class NullLabel final : public TextLabel {
 public:
     void set_text(std::string_view) override {}
 };
 
-class NullOption final : public waves::OptionSelection {
+class NullOption final : public OptionSelection {
 public:
     void set_selected(bool) override {}
 };
 
-class NullWindow final : public waves::WindowPlacement {
+class NullWindow final : public WindowPlacement {
 public:
     void set_outer_size(float, float) override {}
-    waves::TwipSize outer_size() const override { return {9930.0f, 7365.0f}; }
-    waves::TwipSize screen_size() const override { return {15360.0f, 11520.0f}; }
+    TwipSize outer_size() const override { return {9930.0f, 7365.0f}; }
+    TwipSize screen_size() const override { return {15360.0f, 11520.0f}; }
     void move_to(float, float) override {}
 };
 
@@ -61,15 +63,15 @@ struct NullForm::Parts {
 
 NullForm::NullForm() : parts_(std::make_unique<Parts>()) {
     Parts& p = *parts_;
-    for (std::size_t i = 0; i < waves::kComponentCount; ++i) {
+    for (std::size_t i = 0; i < kComponentCount; ++i) {
         form_.surfaces.Grph[i] = &p.small_graphs[i];
-        form_.surfaces.m_grph[i] = &p.small_graphs[waves::kComponentCount + i];
+        form_.surfaces.m_grph[i] = &p.small_graphs[kComponentCount + i];
         form_.labels.Labela[i] = &p.label;
         form_.labels.Labelb[i] = &p.label;
         form_.options.switch_c[i] = &p.option;
         form_.options.switch_s[i] = &p.option;
     }
-    form_.surfaces.std_grph = &p.small_graphs[2 * waves::kComponentCount];
+    form_.surfaces.std_grph = &p.small_graphs[2 * kComponentCount];
     form_.surfaces.Gr = &p.sum;
     form_.surfaces.m_gr = &p.sum_of_products;
     form_.labels.labelt = &p.label;
@@ -80,7 +82,9 @@ NullForm::NullForm() : parts_(std::make_unique<Parts>()) {
     form_.options.step_n.fill(&p.option);
     form_.options.step_a.fill(&p.option);
     form_.window = &p.window;
-    waves::Form_Load(form_);
+    Form_Load(form_);
 }
 
 NullForm::~NullForm() = default;
+
+}  // namespace waves

@@ -9,7 +9,9 @@
 #include <array>
 #include <memory>
 
-#include "app/form.h"
+#include "core/app/form.h"
+
+namespace waves {
 
 class NullForm {
 public:
@@ -18,10 +20,12 @@ public:
     NullForm();
     ~NullForm();
 
-    waves::Form& form() { return form_; }
+    Form& form() { return form_; }
 
 private:
     struct Parts;
     std::unique_ptr<Parts> parts_;
-    waves::Form form_;
+    Form form_;
 };
+
+}  // namespace waves

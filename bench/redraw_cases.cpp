@@ -23,13 +23,15 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/reset.h"
-#include "app/start_up.h"
-#include "bench_window.h"
-#include "controls/time_span_controls.h"
-#include "null_form.h"
-#include "resident_memory.h"
+#include "core/controls/reset_button.h"
+#include "core/app/start_up.h"
+#include "bench/bench_window.h"
+#include "core/controls/time_span_controls.h"
+#include "bench/null_form.h"
+#include "bench/resident_memory.h"
 #include "ui/graph_surface_widget.h"
+
+namespace waves {
 
 namespace {
 
@@ -102,7 +104,7 @@ BENCHMARK(reference_change)->Apply(over_every_span);
 
 void full_redraw_core_only(benchmark::State& state) {
     NullForm null_form;
-    waves::Form& form = null_form.form();
+    Form& form = null_form.form();
     // The classroom waves, as the window shows them.
     form.params.wave_a = {50, 30, 20, 10, 0};
     form.params.wave_f = {10, 30, 50, 70, 0};
@@ -110,10 +112,10 @@ void full_redraw_core_only(benchmark::State& state) {
     const int span = span_of(state);
     for (auto _ : state) {
         if (span == 1) {
-            waves::Command1_Click(form);
+            Command1_Click(form);
         } else {
             form.params.t_span = static_cast<float>(span - 1);
-            waves::SpinButton11_SpinUp(form);
+            SpinButton11_SpinUp(form);
         }
     }
 }
@@ -129,7 +131,6 @@ void full_redraw(benchmark::State& state) {
     report_memory(state);
 }
 BENCHMARK(full_redraw)->Apply(over_every_span);
-
 
 // Counts the paints of the graph surfaces it watches.
 class PaintCounter final : public QObject {
@@ -169,10 +170,12 @@ BENCHMARK(start_up)->Unit(benchmark::kMillisecond);
 void form_load(benchmark::State& state) {
     BenchWindow window;
     for (auto _ : state) {
-        waves::Form_Load(window.form());
+        Form_Load(window.form());
         window.paint();
     }
 }
 BENCHMARK(form_load)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+}  // namespace waves

@@ -1,7 +1,9 @@
-#include "resident_memory.h"
+#include "bench/resident_memory.h"
 
 #include <fstream>
 #include <sstream>
+
+namespace waves {
 
 std::optional<double> resident_mebibytes(const std::string& pid) {
     std::ifstream status("/proc/" + pid + "/status");
@@ -14,3 +16,5 @@ std::optional<double> resident_mebibytes(const std::string& pid) {
     }
     return std::nullopt;
 }
+
+}  // namespace waves

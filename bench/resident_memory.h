@@ -4,5 +4,9 @@
 #include <optional>
 #include <string>
 
+namespace waves {
+
 // pid is a process id or "self". Nothing when the file cannot be read.
 std::optional<double> resident_mebibytes(const std::string& pid = "self");
+
+}  // namespace waves

@@ -2,7 +2,9 @@
 
 #include <array>
 
-#include "app/translatable.h"
+#include "core/model/translatable.h"
+
+namespace waves {
 
 namespace {
 
@@ -83,7 +85,7 @@ std::vector<AccessibleText> build_texts() {
 
 std::string translated(const char* source, const std::string& argument, const Translator& translator) {
     if (*source == '\0') return "";
-    return waves::fill_in(translator.translate(kContext, source), {argument});
+    return fill_in(translator.translate(kContext, source), {argument});
 }
 
 }  // namespace
@@ -100,3 +102,5 @@ std::string accessible_name(const AccessibleText& text, const Translator& transl
 std::string accessible_description(const AccessibleText& text, const Translator& translator) {
     return translated(text.description, text.argument, translator);
 }
+
+}  // namespace waves

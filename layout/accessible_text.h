@@ -19,6 +19,8 @@
 
 #include "layout/translator.h"
 
+namespace waves {
+
 struct AccessibleText {
     std::string control;      // the layout name: "SpinButton3(0)"
     const char* name = "";         // source text, may hold %1: "%1 amplitude"
@@ -33,3 +35,5 @@ const std::vector<AccessibleText>& accessible_texts();
 // The name and the description in the translator's language, filled in.
 std::string accessible_name(const AccessibleText& text, const Translator& translator);
 std::string accessible_description(const AccessibleText& text, const Translator& translator);
+
+}  // namespace waves

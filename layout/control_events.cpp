@@ -1,18 +1,20 @@
 #include "layout/control_events.h"
 
-#include "app/reset.h"
-#include "controls/component_controls.h"
-#include "controls/reference_controls.h"
-#include "controls/step_size_controls.h"
-#include "controls/time_span_controls.h"
+#include "core/controls/reset_button.h"
+#include "core/controls/component_controls.h"
+#include "core/controls/reference_controls.h"
+#include "core/controls/step_size_controls.h"
+#include "core/controls/time_span_controls.h"
+
+namespace waves {
 
 namespace {
 
-using Handler = void (*)(waves::Form&, int);
+using Handler = void (*)(Form&, int);
 
 // The handlers that take no index, in the shape of those that do.
-template <void (*handler)(waves::Form&)>
-void without_index(waves::Form& form, int) {
+template <void (*handler)(Form&)>
+void without_index(Form& form, int) {
     handler(form);
 }
 
@@ -28,7 +30,7 @@ std::vector<ControlHandler> build_handlers() {
     add("SpinButton2", E::spin_down, without_index<waves::SpinButton2_SpinDown>);
     add("Option9", E::click, without_index<waves::Option9_Click>);
     add("Option10", E::click, without_index<waves::Option10_Click>);
-    for (int i = 0; i < waves::kComponentCount; ++i) {
+    for (int i = 0; i < kComponentCount; ++i) {
         const std::string index = "(" + std::to_string(i) + ")";
         add("SpinButton3" + index, E::spin_up, waves::SpinButton3_SpinUp, i);
         add("SpinButton3" + index, E::spin_down, waves::SpinButton3_SpinDown, i);
@@ -57,3 +59,5 @@ const std::vector<ControlHandler>& control_handlers() {
     static const std::vector<ControlHandler> handlers = build_handlers();
     return handlers;
 }
+
+}  // namespace waves

@@ -9,15 +9,19 @@
 #include <string>
 #include <vector>
 
-#include "app/form.h"
+#include "core/app/form.h"
+
+namespace waves {
 
 enum class ControlEvent { spin_up, spin_down, click };
 
 struct ControlHandler {
     std::string control;  // the layout name: "SpinButton3(1)"
     ControlEvent event = ControlEvent::click;
-    void (*handler)(waves::Form& form, int index) = nullptr;
+    void (*handler)(Form& form, int index) = nullptr;
     int index = 0;  // the control array index the handler receives
 };
 
 const std::vector<ControlHandler>& control_handlers();
+
+}  // namespace waves

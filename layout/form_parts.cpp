@@ -3,6 +3,8 @@
 #include <utility>
 #include <vector>
 
+namespace waves {
+
 namespace {
 
 template <typename Part>
@@ -10,10 +12,10 @@ using Slots = std::vector<std::pair<std::string, Part**>>;
 
 std::string indexed(const char* array, int index) { return std::string(array) + "(" + std::to_string(index) + ")"; }
 
-Slots<waves::GraphSurface> surface_slots(waves::Form& form) {
-    waves::GraphSurfaces& s = form.surfaces;
-    Slots<waves::GraphSurface> slots = {{"std_grph", &s.std_grph}, {"Gr", &s.Gr}, {"m_gr", &s.m_gr}};
-    for (int i = 0; i < waves::kComponentCount; ++i) {
+Slots<GraphSurface> surface_slots(Form& form) {
+    GraphSurfaces& s = form.surfaces;
+    Slots<GraphSurface> slots = {{"std_grph", &s.std_grph}, {"Gr", &s.Gr}, {"m_gr", &s.m_gr}};
+    for (int i = 0; i < kComponentCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         slots.emplace_back(indexed("Grph", i), &s.Grph[slot]);
         slots.emplace_back(indexed("m_grph", i), &s.m_grph[slot]);
@@ -21,11 +23,11 @@ Slots<waves::GraphSurface> surface_slots(waves::Form& form) {
     return slots;
 }
 
-Slots<waves::TextLabel> label_slots(waves::Form& form) {
-    waves::FormLabels& l = form.labels;
-    Slots<waves::TextLabel> slots = {
+Slots<TextLabel> label_slots(Form& form) {
+    FormLabels& l = form.labels;
+    Slots<TextLabel> slots = {
         {"labelt", &l.labelt}, {"value_std_a", &l.value_std_a}, {"value_std_b", &l.value_std_b}};
-    for (int i = 0; i < waves::kComponentCount; ++i) {
+    for (int i = 0; i < kComponentCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         slots.emplace_back(indexed("Labela", i), &l.Labela[slot]);
         slots.emplace_back(indexed("Labelb", i), &l.Labelb[slot]);
@@ -33,15 +35,15 @@ Slots<waves::TextLabel> label_slots(waves::Form& form) {
     return slots;
 }
 
-Slots<waves::OptionSelection> option_slots(waves::Form& form) {
-    Slots<waves::OptionSelection> slots;
-    for (int i = 0; i < waves::kComponentCount; ++i) {
+Slots<OptionSelection> option_slots(Form& form) {
+    Slots<OptionSelection> slots;
+    for (int i = 0; i < kComponentCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         slots.emplace_back(indexed("switch_c", i), &form.options.switch_c[slot]);
         slots.emplace_back(indexed("switch_s", i), &form.options.switch_s[slot]);
     }
     // "step n" is Option1..Option4, "step a" Option5..Option8.
-    for (std::size_t n = 0; n < waves::kStepSizes.size(); ++n) {
+    for (std::size_t n = 0; n < kStepSizes.size(); ++n) {
         slots.emplace_back("Option" + std::to_string(n + 1), &form.options.step_n[n]);
         slots.emplace_back("Option" + std::to_string(n + 5), &form.options.step_a[n]);
     }
@@ -69,17 +71,17 @@ void add_missing(const Slots<Part>& slots, std::string& missing) {
 
 }  // namespace
 
-waves::GraphSurface** surface_slot(waves::Form& form, std::string_view name) {
+GraphSurface** surface_slot(Form& form, std::string_view name) {
     return find(surface_slots(form), name);
 }
 
-waves::TextLabel** label_slot(waves::Form& form, std::string_view name) { return find(label_slots(form), name); }
+TextLabel** label_slot(Form& form, std::string_view name) { return find(label_slots(form), name); }
 
-waves::OptionSelection** option_slot(waves::Form& form, std::string_view name) {
+OptionSelection** option_slot(Form& form, std::string_view name) {
     return find(option_slots(form), name);
 }
 
-std::string missing_parts(waves::Form& form) {
+std::string missing_parts(Form& form) {
     std::string missing;
     add_missing(surface_slots(form), missing);
     add_missing(label_slots(form), missing);
@@ -87,3 +89,5 @@ std::string missing_parts(waves::Form& form) {
     if (form.window == nullptr) missing += missing.empty() ? "Form1" : ", Form1";
     return missing;
 }
+
+}  // namespace waves

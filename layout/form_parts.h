@@ -11,13 +11,17 @@
 #include <string>
 #include <string_view>
 
-#include "app/form.h"
+#include "core/app/form.h"
+
+namespace waves {
 
 // The slot for the control called name, or nullptr if it has none of that kind.
-waves::GraphSurface** surface_slot(waves::Form& form, std::string_view name);
-waves::TextLabel** label_slot(waves::Form& form, std::string_view name);
-waves::OptionSelection** option_slot(waves::Form& form, std::string_view name);
+GraphSurface** surface_slot(Form& form, std::string_view name);
+TextLabel** label_slot(Form& form, std::string_view name);
+OptionSelection** option_slot(Form& form, std::string_view name);
 
 // The names of the slots still empty, separated by ", "; empty when the
 // form has all its parts (the window placement included, as "Form1").
-std::string missing_parts(waves::Form& form);
+std::string missing_parts(Form& form);
+
+}  // namespace waves

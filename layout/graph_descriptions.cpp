@@ -1,15 +1,17 @@
 #include "layout/graph_descriptions.h"
 
-#include "graphs/graph_description.h"
+#include "core/graphs/graph_description.h"
 
-std::vector<std::pair<std::string, std::string>> graph_descriptions(const waves::Parameters& params,
+namespace waves {
+
+std::vector<std::pair<std::string, std::string>> graph_descriptions(const Parameters& params,
                                                                     const Translator& translator) {
-    const waves::SpanWords english;
-    const waves::SpanWords words{translator.translate("GraphDescription", english.one_period.c_str()),
+    const SpanWords english;
+    const SpanWords words{translator.translate("GraphDescription", english.one_period.c_str()),
                                  translator.translate("GraphDescription", english.periods.c_str())};
     std::vector<std::pair<std::string, std::string>> descriptions;
     descriptions.emplace_back("std_grph", waves::describe_reference_graph(params, words));
-    for (int i = 0; i < waves::kComponentCount; ++i) {
+    for (int i = 0; i < kComponentCount; ++i) {
         const std::string index = "(" + std::to_string(i) + ")";
         descriptions.emplace_back("Grph" + index, waves::describe_component_graph(params, i, words));
         descriptions.emplace_back("m_grph" + index, waves::describe_product_graph(params, i, words));
@@ -18,3 +20,5 @@ std::vector<std::pair<std::string, std::string>> graph_descriptions(const waves:
     descriptions.emplace_back("m_gr", waves::describe_sum_of_products_graph(params, words));
     return descriptions;
 }
+
+}  // namespace waves

@@ -8,9 +8,13 @@
 #include <utility>
 #include <vector>
 
-#include "app/parameters.h"
+#include "core/model/parameters.h"
 #include "layout/translator.h"
 
+namespace waves {
+
 // (control name, description) for every graph: W, A..D, A'..D', E, E'.
-std::vector<std::pair<std::string, std::string>> graph_descriptions(const waves::Parameters& params,
+std::vector<std::pair<std::string, std::string>> graph_descriptions(const Parameters& params,
                                                                     const Translator& translator);
+
+}  // namespace waves

@@ -3,6 +3,8 @@
 #include <array>
 #include <cassert>
 
+namespace waves {
+
 namespace {
 
 using namespace std::string_view_literals;
@@ -26,7 +28,7 @@ const std::array<FontSpec, 5> kFonts = {{
 
 }  // namespace
 
-waves::Rgb layout_rgb(LayoutColour colour) {
+Rgb layout_rgb(LayoutColour colour) {
     switch (colour) {
         case LayoutColour::grey: return {192, 192, 192};
         case LayoutColour::light_green: return {192, 255, 192};
@@ -46,3 +48,5 @@ const FontSpec& layout_font_spec(FontCode code) {
     const auto index = static_cast<std::size_t>(code) - static_cast<std::size_t>(FontCode::F1);
     return kFonts[index < kFonts.size() ? index : 0];
 }
+
+}  // namespace waves

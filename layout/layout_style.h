@@ -15,8 +15,10 @@
 #include <span>
 #include <string_view>
 
-#include "graphs/graph_surface.h"
+#include "core/graphs/graph_surface.h"
 #include "layout/layout_table.h"
+
+namespace waves {
 
 enum class GenericFamily { serif, sans_serif, monospace };
 
@@ -31,10 +33,12 @@ struct FontSpec {
 
 // REQUIRES: colour != LayoutColour::platform_default (the toolkit's own
 // button face or button text colour).
-waves::Rgb layout_rgb(LayoutColour colour);
+Rgb layout_rgb(LayoutColour colour);
 
 // REQUIRES: code != FontCode::none.
 const FontSpec& layout_font_spec(FontCode code);
 
 // The window's background.
 inline constexpr LayoutColour kWindowBackground = LayoutColour::grey;
+
+}  // namespace waves

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace waves {
+
 namespace {
 
 using C = LayoutColour;
@@ -219,3 +221,12 @@ const std::vector<ControlSpec>& window_layout() {
     static const std::vector<ControlSpec> layout = build_layout();
     return layout;
 }
+
+int control_index(const std::vector<ControlSpec>& layout, std::string_view name) {
+    for (std::size_t index = 0; index < layout.size(); ++index) {
+        if (layout[index].name == name) return static_cast<int>(index);
+    }
+    return -1;
+}
+
+}  // namespace waves

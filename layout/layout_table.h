@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+namespace waves {
+
 enum class ControlKind { frame, graph_surface, label, option_button, push_button, spin_button };
 
 // Colours of the layout; platform_default means the toolkit's own button
@@ -47,6 +49,9 @@ struct ControlSpec {
 // container's children in stacking order.
 const std::vector<ControlSpec>& window_layout();
 
+// The index of the control called name in layout, or -1 if it has none.
+int control_index(const std::vector<ControlSpec>& layout, std::string_view name);
+
 // The window's caption and client area in twips.
 inline constexpr std::string_view kWindowCaption = "波の合成と積";
 inline constexpr int kClientWidthTwips = 9840;
@@ -54,3 +59,5 @@ inline constexpr int kClientHeightTwips = 6900;
 
 // Twips per pixel at 96 dots per inch (1440 twips are one inch).
 inline constexpr int kTwipsPerPixel = 15;
+
+}  // namespace waves

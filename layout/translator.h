@@ -1,9 +1,11 @@
-// How a front end puts a marked text (app/translatable.h) into the user's
+// How a front end puts a marked text (core/model/translatable.h) into the user's
 // language: the desktop asks Qt's translator, the web page the translations
 // built into it, and both come from the one translation file.
 #pragma once
 
 #include <string>
+
+namespace waves {
 
 class Translator {
 public:
@@ -17,3 +19,5 @@ class SourceTexts final : public Translator {
 public:
     std::string translate(const char*, const char* source) const override { return source; }
 };
+
+}  // namespace waves

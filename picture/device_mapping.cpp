@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-namespace picture {
+namespace waves::picture {
 namespace {
 
 bool is_finite(DevicePoint p) { return std::isfinite(p.x) && std::isfinite(p.y); }
@@ -66,4 +66,4 @@ std::optional<ClippedSegment> clip_segment(DevicePoint from, DevicePoint to, dou
     return segment;
 }
 
-}  // namespace picture
+}  // namespace waves::picture

@@ -21,7 +21,7 @@
 #include <optional>
 #include <utility>
 
-namespace picture {
+namespace waves::picture {
 
 // The user coordinates of the picture's upper-left and lower-right corners.
 // Until a surface gets its first scale it is (0, 0)-(1, 1).
@@ -89,4 +89,4 @@ struct ClippedSegment {
 std::optional<ClippedSegment> clip_segment(DevicePoint from, DevicePoint to, double left, double top,
                                            double right, double bottom);
 
-}  // namespace picture
+}  // namespace waves::picture

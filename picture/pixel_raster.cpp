@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace picture {
+namespace waves::picture {
 namespace {
 
 // One pixel in three is lit along a dotted line.
@@ -11,7 +11,7 @@ constexpr int kDotPeriod = 3;
 
 }  // namespace
 
-void PixelRaster::reset(int width, int height, waves::Rgb background) {
+void PixelRaster::reset(int width, int height, Rgb background) {
     width = std::max(width, 0);
     height = std::max(height, 0);
     const std::uint32_t value = packed(background);
@@ -23,17 +23,17 @@ void PixelRaster::reset(int width, int height, waves::Rgb background) {
     pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), value);
 }
 
-void PixelRaster::set_pixel(Pixel at, waves::Rgb colour) {
+void PixelRaster::set_pixel(Pixel at, Rgb colour) {
     blank_ = false;
     if (at.column < 0 || at.column >= width_ || at.row < 0 || at.row >= height_) return;
     pixels_[static_cast<std::size_t>(at.row) * static_cast<std::size_t>(width_) +
             static_cast<std::size_t>(at.column)] = packed(colour);
 }
 
-void PixelRaster::draw_line(Pixel from, Pixel to, waves::Rgb colour, waves::PenStyle style) {
+void PixelRaster::draw_line(Pixel from, Pixel to, Rgb colour, PenStyle style) {
     blank_ = false;
     const std::uint32_t value = packed(colour);
-    const int stride = style == waves::PenStyle::dotted ? kDotPeriod : 1;
+    const int stride = style == PenStyle::dotted ? kDotPeriod : 1;
     const int dx = std::abs(to.column - from.column);
     const int dy = -std::abs(to.row - from.row);
     const int step_x = from.column < to.column ? 1 : -1;
@@ -58,12 +58,12 @@ void PixelRaster::draw_line(Pixel from, Pixel to, waves::Rgb colour, waves::PenS
     }
 }
 
-void PixelRaster::draw_column(int column, int from_row, int to_row, waves::Rgb colour, waves::PenStyle style) {
+void PixelRaster::draw_column(int column, int from_row, int to_row, Rgb colour, PenStyle style) {
     blank_ = false;
     if (column < 0 || column >= width_ || height_ == 0) return;
     const std::uint32_t value = packed(colour);
     const int direction = to_row >= from_row ? 1 : -1;
-    const int stride = style == waves::PenStyle::dotted ? kDotPeriod : 1;
+    const int stride = style == PenStyle::dotted ? kDotPeriod : 1;
     // Steps from from_row towards to_row; the first one inside the picture
     // keeps the dots' phase of a line that starts outside it.
     const long long length = (static_cast<long long>(to_row) - from_row) * direction;
@@ -78,4 +78,4 @@ void PixelRaster::draw_column(int column, int from_row, int to_row, waves::Rgb c
     }
 }
 
-}  // namespace picture
+}  // namespace waves::picture

@@ -12,10 +12,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "graphs/graph_surface.h"
+#include "core/graphs/graph_surface.h"
 #include "picture/device_mapping.h"
 
-namespace picture {
+namespace waves::picture {
 
 class PixelRaster {
 public:
@@ -23,7 +23,7 @@ public:
     // in either direction is an empty picture on which nothing is drawn.
     // Resetting a picture to what it already is (the same size and
     // background, nothing drawn since) costs nothing.
-    void reset(int width, int height, waves::Rgb background);
+    void reset(int width, int height, Rgb background);
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -34,13 +34,13 @@ public:
                        static_cast<std::size_t>(column)];
     }
 
-    void set_pixel(Pixel at, waves::Rgb colour);
+    void set_pixel(Pixel at, Rgb colour);
     // From `from` to `to`, both included (Bresenham).
-    void draw_line(Pixel from, Pixel to, waves::Rgb colour, waves::PenStyle style);
+    void draw_line(Pixel from, Pixel to, Rgb colour, PenStyle style);
     // The vertical line from (column, from_row) to (column, to_row).
-    void draw_column(int column, int from_row, int to_row, waves::Rgb colour, waves::PenStyle style);
+    void draw_column(int column, int from_row, int to_row, Rgb colour, PenStyle style);
 
-    static std::uint32_t packed(waves::Rgb colour) {
+    static std::uint32_t packed(Rgb colour) {
         return 0xff000000u | static_cast<std::uint32_t>(colour.blue) << 16 |
                static_cast<std::uint32_t>(colour.green) << 8 | colour.red;
     }
@@ -53,4 +53,4 @@ private:
     std::vector<std::uint32_t> pixels_;
 };
 
-}  // namespace picture
+}  // namespace waves::picture

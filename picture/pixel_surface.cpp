@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace picture {
+namespace waves::picture {
 namespace {
 
 // Rows far outside the picture stay far outside, within the int range.
@@ -14,7 +14,7 @@ int clamped_pixel(double coordinate, int extent) {
 
 }  // namespace
 
-PixelSurface::PixelSurface(waves::Rgb background, double layout_height)
+PixelSurface::PixelSurface(Rgb background, double layout_height)
     : background_(background), layout_height_(layout_height) {}
 
 void PixelSurface::set_device_size(int width, int height) {
@@ -39,11 +39,11 @@ void PixelSurface::set_scale(float x_left, float y_top, float x_right, float y_b
     record_and_draw({.operation = Operation::set_scale, .args = {x_left, y_top, x_right, y_bottom}});
 }
 
-void PixelSurface::set_pen_colour(waves::Rgb colour) {
+void PixelSurface::set_pen_colour(Rgb colour) {
     record_and_draw({.operation = Operation::set_pen_colour, .colour = colour});
 }
 
-void PixelSurface::set_pen_style(waves::PenStyle style) {
+void PixelSurface::set_pen_style(PenStyle style) {
     record_and_draw({.operation = Operation::set_pen_style, .style = style});
 }
 
@@ -182,4 +182,4 @@ void PixelSurface::draw_vertical_lines(const RecordedOperation& operation, const
     for (std::int64_t k = 1; k <= count; ++k) draw_at(u_at(k));
 }
 
-}  // namespace picture
+}  // namespace waves::picture

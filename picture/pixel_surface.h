@@ -21,17 +21,17 @@
 #include <cstdint>
 #include <cstring>
 
-#include "graphs/graph_surface.h"
+#include "core/graphs/graph_surface.h"
 #include "picture/pixel_raster.h"
 #include "picture/surface_record.h"
 
-namespace picture {
+namespace waves::picture {
 
-class PixelSurface final : public waves::GraphSurface {
+class PixelSurface final : public GraphSurface {
 public:
     // layout_height: the surface control's height in the layout, in a unit
     // shared by every surface of the window (surface_height()).
-    PixelSurface(waves::Rgb background, double layout_height);
+    PixelSurface(Rgb background, double layout_height);
     PixelSurface(const PixelSurface&) = delete;
     PixelSurface& operator=(const PixelSurface&) = delete;
 
@@ -44,11 +44,11 @@ public:
     // front end needs to show again.
     bool take_changed();
 
-    // waves::GraphSurface
+    // GraphSurface
     void clear() override;
     void set_scale(float x_left, float y_top, float x_right, float y_bottom) override;
-    void set_pen_colour(waves::Rgb colour) override;
-    void set_pen_style(waves::PenStyle style) override;
+    void set_pen_colour(Rgb colour) override;
+    void set_pen_style(PenStyle style) override;
     void line(float xa, float ya, float xb, float yb) override;
     void line_to(float x, float y) override;
     void point(float x, float y) override;
@@ -78,7 +78,7 @@ private:
     void draw_vertical_lines(const RecordedOperation& operation, const DrawingState& state);
     void render_record();
 
-    waves::Rgb background_;
+    Rgb background_;
     double layout_height_;
     DrawingState state_;
     SurfaceRecord record_;
@@ -87,4 +87,4 @@ private:
     bool changed_ = true;
 };
 
-}  // namespace picture
+}  // namespace waves::picture

@@ -1,6 +1,6 @@
 #include "picture/surface_record.h"
 
-namespace picture {
+namespace waves::picture {
 
 void advance_state(DrawingState& state, const RecordedOperation& operation) {
     const auto& args = operation.args;
@@ -25,4 +25,4 @@ void advance_state(DrawingState& state, const RecordedOperation& operation) {
     }
 }
 
-}  // namespace picture
+}  // namespace waves::picture

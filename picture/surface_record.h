@@ -15,16 +15,16 @@
 #include <utility>
 #include <vector>
 
-#include "graphs/graph_surface.h"
+#include "core/graphs/graph_surface.h"
 #include "picture/device_mapping.h"
 
-namespace picture {
+namespace waves::picture {
 
 // What the surface interface promises to keep from one call to the next.
 struct DrawingState {
     Scale scale;
-    waves::Rgb pen_colour{};
-    waves::PenStyle pen_style = waves::PenStyle::solid;
+    Rgb pen_colour{};
+    PenStyle pen_style = PenStyle::solid;
     float current_x = 0.0f;
     float current_y = 0.0f;
 };
@@ -43,8 +43,8 @@ enum class Operation : std::uint8_t {
 
 struct RecordedOperation {
     Operation operation = Operation::point;
-    waves::Rgb colour{};
-    waves::PenStyle style = waves::PenStyle::solid;
+    Rgb colour{};
+    PenStyle style = PenStyle::solid;
     std::array<float, 4> args{};
     std::int64_t line_count = 0;
     double spacing = 0.0;
@@ -84,4 +84,4 @@ private:
     std::vector<RecordedOperation> operations_;
 };
 
-}  // namespace picture
+}  // namespace waves::picture

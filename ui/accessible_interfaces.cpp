@@ -5,6 +5,8 @@
 #include "ui/graph_surface_widget.h"
 #include "ui/spin_button.h"
 
+namespace waves {
+
 namespace {
 
 class SpinButtonAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
@@ -87,8 +89,10 @@ private:
 
 QAccessibleInterface* widget_factory(const QString& class_name, QObject* object) {
     if (object == nullptr || !object->isWidgetType()) return nullptr;
-    if (class_name == QLatin1String("SpinButton")) return new SpinButtonAccessible(static_cast<SpinButton*>(object));
-    if (class_name == QLatin1String("GraphSurfaceWidget")) {
+    if (class_name == QLatin1String(SpinButton::staticMetaObject.className())) {
+        return new SpinButtonAccessible(static_cast<SpinButton*>(object));
+    }
+    if (class_name == QLatin1String(GraphSurfaceWidget::staticMetaObject.className())) {
         return new GraphSurfaceAccessible(static_cast<GraphSurfaceWidget*>(object));
     }
     return nullptr;
@@ -103,3 +107,5 @@ void install_accessibility() {
     }();
     (void)installed;
 }
+
+}  // namespace waves

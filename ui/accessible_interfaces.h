@@ -10,4 +10,8 @@
 // install_accessibility registers them with Qt once per process.
 #pragma once
 
+namespace waves {
+
 void install_accessibility();
+
+}  // namespace waves

@@ -5,6 +5,8 @@
 #include "ui/spin_button.h"
 #include "ui/text_label_widget.h"
 
+namespace waves {
+
 void name_controls_for_screen_readers(const ControlTree& controls) {
     const QtTranslator translator;
     for (const AccessibleText& text : accessible_texts()) {
@@ -20,3 +22,5 @@ void name_controls_for_screen_readers(const ControlTree& controls) {
         }
     }
 }
+
+}  // namespace waves

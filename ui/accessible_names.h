@@ -5,4 +5,8 @@
 
 #include "ui/control_tree.h"
 
+namespace waves {
+
 void name_controls_for_screen_readers(const ControlTree& controls);
+
+}  // namespace waves

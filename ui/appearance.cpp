@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace waves {
+
 namespace {
 
 QString to_qstring(std::string_view text) {
@@ -20,7 +22,7 @@ void install_font_substitutes() {
 }
 
 QColor layout_colour(LayoutColour colour) {
-    const waves::Rgb rgb = layout_rgb(colour);
+    const Rgb rgb = layout_rgb(colour);
     return {rgb.red, rgb.green, rgb.blue};
 }
 
@@ -32,3 +34,5 @@ QFont layout_font(FontCode code) {
     font.setWeight(static_cast<QFont::Weight>(font_spec.weight));
     return font;
 }
+
+}  // namespace waves

@@ -11,6 +11,8 @@
 
 #include "layout/layout_style.h"
 
+namespace waves {
+
 void install_font_substitutes();
 
 // REQUIRES: colour != LayoutColour::platform_default.
@@ -18,3 +20,5 @@ QColor layout_colour(LayoutColour colour);
 
 // REQUIRES: code != FontCode::none.
 QFont layout_font(FontCode code);
+
+}  // namespace waves

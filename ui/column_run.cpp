@@ -8,6 +8,8 @@
 
 #include "ui/picture_painting.h"
 
+namespace waves {
+
 namespace {
 
 // One pixel in three is lit along a dotted line (Qt::DotLine at one pixel).
@@ -15,7 +17,7 @@ constexpr int kDotPeriod = 3;
 
 }  // namespace
 
-void ColumnRun::start(int width, int start_row, int end_row, waves::Rgb colour, waves::PenStyle style) {
+void ColumnRun::start(int width, int start_row, int end_row, Rgb colour, PenStyle style) {
     active_ = true;
     width_ = width;
     start_row_ = start_row;
@@ -70,7 +72,7 @@ void ColumnRun::draw(QImage& picture) const {
 
 void ColumnRun::draw_column(int column, QImage& picture, QRgb* pixels, qsizetype pixels_per_line) const {
     const int height = picture.height();
-    const bool dotted = style_ == waves::PenStyle::dotted;
+    const bool dotted = style_ == PenStyle::dotted;
     const bool start_inside = start_row_ >= 0 && start_row_ < height;
     if (dotted && !start_inside && start_row_ != end_row_) {
         // Where the dots fall on a line that enters the picture from outside
@@ -97,3 +99,5 @@ void ColumnRun::draw_column(int column, QImage& picture, QRgb* pixels, qsizetype
         pixels[static_cast<qsizetype>(row) * pixels_per_line + column] = colour;
     }
 }
+
+}  // namespace waves

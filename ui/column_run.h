@@ -24,8 +24,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "graphs/graph_surface.h"
+#include "core/graphs/graph_surface.h"
 #include "picture/device_mapping.h"
+
+namespace waves {
 
 class ColumnRun {
 public:
@@ -33,7 +35,7 @@ public:
 
     // Starts a run of lines from start_row to end_row on a picture `width`
     // columns wide, with no line yet. REQUIRES: no run is active.
-    void start(int width, int start_row, int end_row, waves::Rgb colour, waves::PenStyle style);
+    void start(int width, int start_row, int end_row, Rgb colour, PenStyle style);
     // Records the user ends of the run's latest line and the scale it was
     // mapped with: a later line with the same ends, bit for bit, has the
     // same rows and needs only its column (device_x).
@@ -48,8 +50,8 @@ public:
     int width() const { return width_; }
     int start_row() const { return start_row_; }
     int end_row() const { return end_row_; }
-    waves::Rgb colour() const { return colour_; }
-    waves::PenStyle style() const { return style_; }
+    Rgb colour() const { return colour_; }
+    PenStyle style() const { return style_; }
     // The column of the run's last line. REQUIRES: the run has a line.
     int last_column() const { return last_column_; }
 
@@ -86,8 +88,8 @@ private:
     int width_ = 0;
     int start_row_ = 0;
     int end_row_ = 0;
-    waves::Rgb colour_{};
-    waves::PenStyle style_ = waves::PenStyle::solid;
+    Rgb colour_{};
+    PenStyle style_ = PenStyle::solid;
     float ya_ = 0.0f;
     float yb_ = 0.0f;
     double x_left_ = 0.0;
@@ -97,3 +99,5 @@ private:
     bool has_last_ = false;
     int last_column_ = 0;
 };
+
+}  // namespace waves

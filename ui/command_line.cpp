@@ -7,6 +7,8 @@
 #include <utility>
 #include <variant>
 
+namespace waves {
+
 #ifndef WAVES_VERSION
 #error "WAVES_VERSION must be defined: the project's version"
 #endif
@@ -50,7 +52,7 @@ QString problem_text(const CommandLine::Reading& reading) {
         case CommandLine::Problem::refused_lesson: {
             const QString reason = QCoreApplication::translate("LessonState", reading.refusal.reason);
             return QStringLiteral("--state: ") +
-                   QString::fromStdString(waves::refusal_text(reading.refusal, reason.toStdString()));
+                   QString::fromStdString(refusal_text(reading.refusal, reason.toStdString()));
         }
         case CommandLine::Problem::other: break;
     }
@@ -77,13 +79,13 @@ CommandLine::Reading CommandLine::read(const QStringList& arguments) {
     if (reader.parser.isSet(reader.version)) return {Request::version, {}};
     Reading reading;
     if (reader.parser.isSet(reader.state)) {
-        auto lesson = waves::read_state_text(reader.parser.value(reader.state).toStdString());
-        if (auto* refusal = std::get_if<waves::StateRefusal>(&lesson)) {
+        auto lesson = read_state_text(reader.parser.value(reader.state).toStdString());
+        if (auto* refusal = std::get_if<StateRefusal>(&lesson)) {
             reading.request = Request::error;
             reading.problem = Problem::refused_lesson;
             reading.refusal = std::move(*refusal);
         } else {
-            reading.lesson = std::get<waves::LessonState>(lesson);
+            reading.lesson = std::get<LessonState>(lesson);
         }
     }
     return reading;
@@ -114,3 +116,5 @@ int CommandLine::answer(const Reading& reading) {
     }
     return 0;
 }
+
+}  // namespace waves

@@ -12,7 +12,7 @@
 //            standard error, status 2; for a lesson that cannot be opened,
 //            the one line "waves: --state: " and the reason.
 // --state opens the window in a lesson written as in a link's fragment
-// (app/lesson_state_text.h), e.g. --state 'A=3c1&B=1c3&t=2'.
+// (core/app/lesson_state_text.h), e.g. --state 'A=3c1&B=1c3&t=2'.
 // Every text goes through tr(), in the context "CommandLine", when it is
 // printed, so that the translations installed by then speak; only the
 // parser's rarest complaints (a value given to an option that takes none)
@@ -24,8 +24,10 @@
 #include <QStringList>
 #include <optional>
 
-#include "app/lesson_state.h"
-#include "app/lesson_state_text.h"
+#include "core/app/lesson_state.h"
+#include "core/app/lesson_state_text.h"
+
+namespace waves {
 
 class CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
@@ -38,8 +40,8 @@ public:
         Request request = Request::open_window;
         Problem problem = Problem::other;  // for Request::error
         QString what;  // the option or argument; for Problem::other, the parser's own sentence
-        waves::StateRefusal refusal;  // for Problem::refused_lesson
-        std::optional<waves::LessonState> lesson;  // the window's lesson, given with --state
+        StateRefusal refusal;  // for Problem::refused_lesson
+        std::optional<LessonState> lesson;  // the window's lesson, given with --state
     };
 
     // The exit status of a command line that could not be read.
@@ -53,3 +55,5 @@ public:
     // program name and, where installed, translations).
     static int answer(const Reading& reading);
 };
+
+}  // namespace waves

@@ -13,6 +13,8 @@
 #include "ui/text_label_widget.h"
 #include "ui/twips.h"
 
+namespace waves {
+
 namespace {
 
 Qt::Alignment alignment(TextAlign align) {
@@ -111,3 +113,5 @@ ControlTree build_control_tree(QWidget& window, const std::vector<ControlSpec>& 
     chain_focus_by_tab_index(tree, layout);
     return tree;
 }
+
+}  // namespace waves

@@ -22,6 +22,8 @@
 
 #include "layout/layout_table.h"
 
+namespace waves {
+
 class MissingControl : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -56,3 +58,5 @@ private:
 };
 
 ControlTree build_control_tree(QWidget& window, const std::vector<ControlSpec>& layout);
+
+}  // namespace waves

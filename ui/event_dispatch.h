@@ -8,6 +8,8 @@
 #include <functional>
 #include <utility>
 
+namespace waves {
+
 class EventDispatch {
 public:
     explicit EventDispatch(std::function<void()> after_each_event) : after_each_event_(std::move(after_each_event)) {}
@@ -25,3 +27,5 @@ public:
 private:
     std::function<void()> after_each_event_;
 };
+
+}  // namespace waves

@@ -4,7 +4,11 @@
 // reads the new description together with the new picture.
 #pragma once
 
-#include "app/parameters.h"
+#include "core/model/parameters.h"
 #include "ui/control_tree.h"
 
-void describe_graphs(const ControlTree& controls, const waves::Parameters& params);
+namespace waves {
+
+void describe_graphs(const ControlTree& controls, const Parameters& params);
+
+}  // namespace waves

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+namespace waves {
+
 using picture::Operation;
 using picture::RecordedOperation;
 
@@ -57,11 +59,11 @@ void GraphSurfaceWidget::set_scale(float x_left, float y_top, float x_right, flo
     record_and_draw({.operation = Operation::set_scale, .args = {x_left, y_top, x_right, y_bottom}});
 }
 
-void GraphSurfaceWidget::set_pen_colour(waves::Rgb colour) {
+void GraphSurfaceWidget::set_pen_colour(Rgb colour) {
     record_and_draw({.operation = Operation::set_pen_colour, .colour = colour});
 }
 
-void GraphSurfaceWidget::set_pen_style(waves::PenStyle style) {
+void GraphSurfaceWidget::set_pen_style(PenStyle style) {
     record_and_draw({.operation = Operation::set_pen_style, .style = style});
 }
 
@@ -193,3 +195,5 @@ void GraphSurfaceWidget::render_record(SurfaceRaster& raster, QSize device_size,
         raster.draw(operation, state);
     });
 }
+
+}  // namespace waves

@@ -37,21 +37,23 @@
 
 #include <cstdint>
 
-#include "graphs/graph_surface.h"
+#include "core/graphs/graph_surface.h"
 #include "picture/surface_record.h"
 #include "ui/surface_raster.h"
 
-class GraphSurfaceWidget final : public QFrame, public waves::GraphSurface {
+namespace waves {
+
+class GraphSurfaceWidget final : public QFrame, public GraphSurface {
     Q_OBJECT
 
 public:
     explicit GraphSurfaceWidget(const QColor& background, QWidget* parent = nullptr);
 
-    // waves::GraphSurface
+    // GraphSurface
     void clear() override;
     void set_scale(float x_left, float y_top, float x_right, float y_bottom) override;
-    void set_pen_colour(waves::Rgb colour) override;
-    void set_pen_style(waves::PenStyle style) override;
+    void set_pen_colour(Rgb colour) override;
+    void set_pen_style(PenStyle style) override;
     void line(float xa, float ya, float xb, float yb) override;
     void line_to(float x, float y) override;
     void point(float x, float y) override;
@@ -107,3 +109,5 @@ private:
     // True from a request to the picture view's next paint.
     bool paint_requested_ = false;
 };
+
+}  // namespace waves

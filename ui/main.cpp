@@ -21,6 +21,8 @@
 #include "ui/main_window.h"
 #include "ui/translations.h"
 
+namespace waves {
+
 namespace {
 
 // Until the application object exists, Qt's own messages are held back:
@@ -58,7 +60,10 @@ void start_up_message_handler(QtMsgType type, const QMessageLogContext& context,
 
 }  // namespace
 
+}  // namespace waves
+
 int main(int argc, char* argv[]) {
+    using namespace waves;
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
     const CommandLine::Reading command_line = CommandLine::read(arguments);

@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "app/start_up.h"
+#include "core/app/start_up.h"
 #include "ui/accessible_names.h"
 #include "ui/appearance.h"
 #include "ui/graph_descriptions.h"
@@ -11,6 +11,8 @@
 #include "ui/accessible_interfaces.h"
 #include "ui/twips.h"
 #include "ui/window_binding.h"
+
+namespace waves {
 
 namespace {
 
@@ -37,12 +39,12 @@ MainWindow::MainWindow(QWidget* parent)
     bind_window(controls_, window_layout(), form_, dispatch_);
     install_picture_copy(*this);
 
-    waves::Form_Load(form_);
+    Form_Load(form_);
     describe_graphs(controls_, form_.params);
 }
 
-void MainWindow::open_lesson(const waves::LessonState& lesson) {
-    waves::open_in_state(form_, lesson);
+void MainWindow::open_lesson(const LessonState& lesson) {
+    open_in_state(form_, lesson);
     describe_graphs(controls_, form_.params);
 }
 
@@ -52,9 +54,9 @@ void MainWindow::set_outer_size(float width_twips, float height_twips) {
     outer_size_ = {width_twips, height_twips};
 }
 
-waves::TwipSize MainWindow::outer_size() const { return outer_size_; }
+TwipSize MainWindow::outer_size() const { return outer_size_; }
 
-waves::TwipSize MainWindow::screen_size() const {
+TwipSize MainWindow::screen_size() const {
     const QSize size = screen_of(*this)->geometry().size();
     return {pixels_to_twips(size.width()), pixels_to_twips(size.height())};
 }
@@ -68,3 +70,5 @@ void MainWindow::move_to(float left_twips, float top_twips) {
     if (position.y() < available.top()) position.setY(available.top());
     move(position);
 }
+
+}  // namespace waves

@@ -17,37 +17,41 @@
 
 #include <QWidget>
 
-#include "app/form.h"
-#include "app/lesson_state.h"
-#include "app/window_placement.h"
+#include "core/app/form.h"
+#include "core/app/lesson_state.h"
+#include "core/app/window_placement.h"
 #include "ui/control_tree.h"
 #include "ui/event_dispatch.h"
 
-class MainWindow final : public QWidget, private waves::WindowPlacement {
+namespace waves {
+
+class MainWindow final : public QWidget, private WindowPlacement {
     Q_OBJECT
 
 public:
     explicit MainWindow(QWidget* parent = nullptr);
 
-    const waves::Form& form() const { return form_; }
+    const Form& form() const { return form_; }
     // The state the handlers work on. Only tests and the benchmark write to
     // it directly, to reach a far span or frequency without 100,000 clicks.
-    waves::Form& form() { return form_; }
+    Form& form() { return form_; }
     const ControlTree& controls() const { return controls_; }
 
     // Shows the lesson instead of the start values: every value, option
     // button, picture and description as if it had been clicked there.
-    void open_lesson(const waves::LessonState& lesson);
+    void open_lesson(const LessonState& lesson);
 
 private:
-    // waves::WindowPlacement, in twips.
+    // WindowPlacement, in twips.
     void set_outer_size(float width_twips, float height_twips) override;
-    waves::TwipSize outer_size() const override;
-    waves::TwipSize screen_size() const override;
+    TwipSize outer_size() const override;
+    TwipSize screen_size() const override;
     void move_to(float left_twips, float top_twips) override;
 
-    waves::Form form_;
+    Form form_;
     ControlTree controls_;
     EventDispatch dispatch_;
-    waves::TwipSize outer_size_{};
+    TwipSize outer_size_{};
 };
+
+}  // namespace waves

@@ -2,6 +2,8 @@
 
 #include <QSignalBlocker>
 
+namespace waves {
+
 OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
     connect(this, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked) emit chosen();
@@ -12,3 +14,5 @@ void OptionButton::set_selected(bool selected) {
     const QSignalBlocker quiet(this);
     setChecked(selected);
 }
+
+}  // namespace waves

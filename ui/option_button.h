@@ -7,9 +7,11 @@
 
 #include <QRadioButton>
 
-#include "app/option_selection.h"
+#include "core/app/option_selection.h"
 
-class OptionButton final : public QRadioButton, public waves::OptionSelection {
+namespace waves {
+
+class OptionButton final : public QRadioButton, public OptionSelection {
     Q_OBJECT
 
 public:
@@ -20,3 +22,5 @@ public:
 signals:
     void chosen();
 };
+
+}  // namespace waves

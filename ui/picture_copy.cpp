@@ -14,6 +14,8 @@
 
 #include "ui/graph_surface_widget.h"
 
+namespace waves {
+
 namespace {
 
 // How long the notice stays shown after a copy: long enough for a screen
@@ -53,11 +55,14 @@ void copy_window(QWidget& window, PictureCopyNotice& notice, const QString& mess
 void copy_focused_graph(QWidget& window, PictureCopyNotice& notice) {
     const auto* graph = qobject_cast<GraphSurfaceWidget*>(window.focusWidget());
     if (graph == nullptr) {
-        copy_window(window, notice, PictureCopyNotice::tr("No graph has the focus: picture of the window copied"));
+        copy_window(window, notice,
+                    QCoreApplication::translate("PictureCopyNotice",
+                                                "No graph has the focus: picture of the window copied"));
         return;
     }
     copy_to_clipboard(graph->picture());
-    notice.announce(PictureCopyNotice::tr("Picture of the graph %1 copied").arg(graph->accessibleName()));
+    notice.announce(QCoreApplication::translate("PictureCopyNotice", "Picture of the graph %1 copied")
+                        .arg(graph->accessibleName()));
 }
 
 // The notice is a notification to assistive technology.
@@ -99,9 +104,12 @@ void PictureCopyNotice::announce(const QString& message) {
 void install_picture_copy(QWidget& window) {
     auto* notice = new PictureCopyNotice(window);
     auto* copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_C), &window);
-    QObject::connect(copy, &QShortcut::activated, notice,
-                     [&window, notice] { copy_window(window, *notice, PictureCopyNotice::tr("Picture of the window copied")); });
+    QObject::connect(copy, &QShortcut::activated, notice, [&window, notice] {
+        copy_window(window, *notice, QCoreApplication::translate("PictureCopyNotice", "Picture of the window copied"));
+    });
     auto* copy_graph = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &window);
     QObject::connect(copy_graph, &QShortcut::activated, notice,
                      [&window, notice] { copy_focused_graph(window, *notice); });
 }
+
+}  // namespace waves

@@ -30,7 +30,11 @@
 class QLabel;
 class QTimer;
 
-// The notice that tells assistive technology what was copied.
+namespace waves {
+
+// The notice that tells assistive technology what was copied. Its texts are
+// translated in the context "PictureCopyNotice" (QCoreApplication::translate),
+// not through tr(), which would look them up under the class's qualified name.
 class PictureCopyNotice final : public QWidget {
     Q_OBJECT
 
@@ -47,3 +51,5 @@ private:
 
 // Installs the two keys on the window and the notice in it.
 void install_picture_copy(QWidget& window);
+
+}  // namespace waves

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QPainter>
 
+namespace waves {
+
 QPen one_pixel_pen() {
     QPen pen;
     pen.setWidth(1);
@@ -11,10 +13,10 @@ QPen one_pixel_pen() {
     return pen;
 }
 
-void configure_pen(QPen& pen, waves::Rgb colour, waves::PenStyle style) {
+void configure_pen(QPen& pen, Rgb colour, PenStyle style) {
     const QColor wanted(colour.red, colour.green, colour.blue);
     if (pen.color() != wanted) pen.setColor(wanted);
-    const Qt::PenStyle wanted_style = style == waves::PenStyle::dotted ? Qt::DotLine : Qt::SolidLine;
+    const Qt::PenStyle wanted_style = style == PenStyle::dotted ? Qt::DotLine : Qt::SolidLine;
     if (pen.style() != wanted_style) pen.setStyle(wanted_style);
 }
 
@@ -27,3 +29,5 @@ void paint_polyline(QImage& picture, const QPoint* points, int count, const QPen
     painter.setPen(pen);
     painter.drawPolyline(points, count);
 }
+
+}  // namespace waves

@@ -12,17 +12,21 @@
 #include <QPoint>
 #include <QRgb>
 
-#include "graphs/graph_surface.h"
+#include "core/graphs/graph_surface.h"
+
+namespace waves {
 
 // A solid black pen of the kind described above.
 QPen one_pixel_pen();
 
 // Sets the pen's colour and style in place, so that a pen that is not
 // shared is reused without allocating.
-void configure_pen(QPen& pen, waves::Rgb colour, waves::PenStyle style);
+void configure_pen(QPen& pen, Rgb colour, PenStyle style);
 
 // drawPolyline on the picture's own device pixels, whatever its device
 // pixel ratio. Detaches the picture from any copy of it first.
 void paint_polyline(QImage& picture, const QPoint* points, int count, const QPen& pen);
 
-inline QRgb rgb_of(waves::Rgb colour) { return qRgb(colour.red, colour.green, colour.blue); }
+inline QRgb rgb_of(Rgb colour) { return qRgb(colour.red, colour.green, colour.blue); }
+
+}  // namespace waves

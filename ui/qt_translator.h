@@ -6,9 +6,13 @@
 
 #include "layout/translator.h"
 
+namespace waves {
+
 class QtTranslator final : public Translator {
 public:
     std::string translate(const char* context, const char* source) const override {
         return QCoreApplication::translate(context, source).toStdString();
     }
 };
+
+}  // namespace waves

@@ -10,6 +10,8 @@
 
 #include "ui/text_label_widget.h"
 
+namespace waves {
+
 SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
@@ -141,3 +143,5 @@ void SpinButton::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     release();
 }
+
+}  // namespace waves

@@ -16,6 +16,8 @@
 #include <QPointer>
 #include <QWidget>
 
+namespace waves {
+
 class TextLabelWidget;
 
 class SpinButton final : public QWidget {
@@ -66,3 +68,5 @@ private:
     QBasicTimer repeat_timer_;
     QPointer<TextLabelWidget> value_label_;
 };
+
+}  // namespace waves

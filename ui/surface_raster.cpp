@@ -8,6 +8,8 @@
 
 #include "ui/picture_painting.h"
 
+namespace waves {
+
 using picture::DevicePoint;
 using picture::DrawingState;
 using picture::Operation;
@@ -191,8 +193,8 @@ void SurfaceRaster::continue_from_column_run() {
     // both lines were.
     const QPoint start(run_.last_column(), run_.start_row());
     const QPoint end(run_.last_column(), run_.end_row());
-    const waves::Rgb colour = run_.colour();
-    const waves::PenStyle style = run_.style();
+    const Rgb colour = run_.colour();
+    const PenStyle style = run_.style();
     run_.drop_last_line();
     flush_column_run();
     configure_pen(polyline_pen_, colour, style);
@@ -228,3 +230,5 @@ QPoint SurfaceRaster::to_pixel(DevicePoint device) const {
     assert(std::abs(device.x) < 1e9 && std::abs(device.y) < 1e9);
     return {pixel_index(device.x, device_size_.width()), pixel_index(device.y, device_size_.height())};
 }
+
+}  // namespace waves

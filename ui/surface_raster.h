@@ -39,6 +39,8 @@
 #include "picture/surface_record.h"
 #include "ui/column_run.h"
 
+namespace waves {
+
 class SurfaceRaster {
 public:
     // How far outside the picture a segment is clipped geometrically; within
@@ -108,3 +110,5 @@ private:
     bool polyline_open_ = false;
     ColumnRun run_;
 };
+
+}  // namespace waves

@@ -8,9 +8,11 @@
 
 #include <QLabel>
 
-#include "app/text_label.h"
+#include "core/app/text_label.h"
 
-class TextLabelWidget final : public QLabel, public waves::TextLabel {
+namespace waves {
+
+class TextLabelWidget final : public QLabel, public TextLabel {
     Q_OBJECT
 
 public:
@@ -33,3 +35,5 @@ signals:
 private:
     QString subject_;
 };
+
+}  // namespace waves

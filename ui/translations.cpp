@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+namespace waves {
+
 bool load_translation(QTranslator& translator) {
     return translator.load(QLocale::system(), QStringLiteral("waves"), QStringLiteral("_"), QStringLiteral(":/i18n"));
 }
@@ -16,3 +18,5 @@ void install_translations(QCoreApplication& application) {
         delete translator;
     }
 }
+
+}  // namespace waves

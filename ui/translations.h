@@ -9,9 +9,13 @@
 class QCoreApplication;
 class QTranslator;
 
+namespace waves {
+
 // Loads the translation for the system's UI language into translator;
 // false where the program has none. Needs no application object, so the
 // messages of start-up can be translated before there is one.
 bool load_translation(QTranslator& translator);
 
 void install_translations(QCoreApplication& application);
+
+}  // namespace waves

@@ -10,6 +10,8 @@
 
 #include "layout/layout_table.h"
 
+namespace waves {
+
 // REQUIRES: twips >= 0.
 constexpr int twips_to_pixels(int twips) { return (2 * twips + kTwipsPerPixel) / (2 * kTwipsPerPixel); }
 
@@ -23,3 +25,5 @@ constexpr float pixels_to_twips(int pixels) { return static_cast<float>(pixels *
 constexpr QRect twips_to_pixels(int left, int top, int width, int height) {
     return {twips_to_pixels(left), twips_to_pixels(top), twips_to_pixels(width), twips_to_pixels(height)};
 }
+
+}  // namespace waves

@@ -2,54 +2,58 @@
 
 #include <QPushButton>
 
-#include "layout/control_events.h"
-#include "layout/form_parts.h"
+#include "layout/form_binding.h"
 #include "ui/graph_surface_widget.h"
 #include "ui/option_button.h"
 #include "ui/spin_button.h"
 #include "ui/text_label_widget.h"
 
+namespace waves {
+
 namespace {
 
-void plug_into_form(const ControlTree& controls, const std::vector<ControlSpec>& layout, waves::Form& form) {
-    for (const ControlSpec& control : layout) {
-        if (waves::GraphSurface** slot = surface_slot(form, control.name)) {
-            *slot = &controls.get<GraphSurfaceWidget>(control.name);
-        } else if (waves::TextLabel** label = label_slot(form, control.name)) {
-            *label = &controls.get<TextLabelWidget>(control.name);
-        } else if (waves::OptionSelection** option = option_slot(form, control.name)) {
-            *option = &controls.get<OptionButton>(control.name);
-        }
-    }
-    if (const std::string missing = missing_parts(form); !missing.empty()) {
-        throw MissingControl("the window has no " + missing);
-    }
-}
+class WidgetControls final : public BuiltControls {
+public:
+    WidgetControls(const ControlTree& controls, const EventDispatch& dispatch)
+        : controls_(controls), dispatch_(dispatch) {}
 
-void connect_handler(const ControlTree& controls, waves::Form& form, const EventDispatch& dispatch,
-                     const ControlHandler& handler) {
-    const auto run = dispatch.to([&form, &handler] { handler.handler(form, handler.index); });
-    switch (handler.event) {
-        case ControlEvent::spin_up:
-            QObject::connect(&controls.get<SpinButton>(handler.control), &SpinButton::spinUp, run);
-            return;
-        case ControlEvent::spin_down:
-            QObject::connect(&controls.get<SpinButton>(handler.control), &SpinButton::spinDown, run);
-            return;
-        case ControlEvent::click:
-            if (auto* option = qobject_cast<OptionButton*>(controls.find(handler.control))) {
-                QObject::connect(option, &OptionButton::chosen, run);
-            } else {
-                QObject::connect(&controls.get<QPushButton>(handler.control), &QPushButton::clicked, run);
-            }
-            return;
+    GraphSurface* surface(const ControlSpec& control) override { return widget<GraphSurfaceWidget>(control.name); }
+    TextLabel* label(const ControlSpec& control) override { return widget<TextLabelWidget>(control.name); }
+    OptionSelection* option(const ControlSpec& control) override { return widget<OptionButton>(control.name); }
+
+    bool connect(const std::string& name, ControlEvent event, std::function<void()> run) override {
+        const auto slot = dispatch_.to(std::move(run));
+        switch (event) {
+            case ControlEvent::spin_up:
+                if (auto* spin = widget<SpinButton>(name)) return QObject::connect(spin, &SpinButton::spinUp, slot);
+                return false;
+            case ControlEvent::spin_down:
+                if (auto* spin = widget<SpinButton>(name)) return QObject::connect(spin, &SpinButton::spinDown, slot);
+                return false;
+            case ControlEvent::click:
+                if (auto* option = widget<OptionButton>(name)) return QObject::connect(option, &OptionButton::chosen, slot);
+                if (auto* button = widget<QPushButton>(name)) return QObject::connect(button, &QPushButton::clicked, slot);
+                return false;
+        }
+        return false;
     }
-}
+
+private:
+    template <typename Widget>
+    Widget* widget(const std::string& name) const {
+        return qobject_cast<Widget*>(controls_.find(name));
+    }
+
+    const ControlTree& controls_;
+    const EventDispatch& dispatch_;
+};
 
 }  // namespace
 
-void bind_window(const ControlTree& controls, const std::vector<ControlSpec>& layout, waves::Form& form,
+void bind_window(const ControlTree& controls, const std::vector<ControlSpec>& layout, Form& form,
                  const EventDispatch& dispatch) {
-    plug_into_form(controls, layout, form);
-    for (const ControlHandler& handler : control_handlers()) connect_handler(controls, form, dispatch, handler);
+    WidgetControls widgets(controls, dispatch);
+    if (const std::string misfit = bind_form(layout, form, widgets); !misfit.empty()) throw MissingControl(misfit);
 }
+
+}  // namespace waves

@@ -1,18 +1,23 @@
-// Hands the window's widgets to the core and binds their events to the
-// handlers, from the same tables the web page reads: every graph surface,
-// value label and cos/sin option goes into its slot of the core's form
-// (layout/form_parts.h), and every arrow pair's spinUp and spinDown, every
-// option's chosen() and the RESET button's clicked() runs its handler
-// (layout/control_events.h), followed by what must happen after every event.
+// Hands the window's widgets to the core through the binding both front ends
+// share (layout/form_binding.h): graph surfaces, value labels and cos/sin
+// options into the form, and every arrow pair's spinUp and spinDown, every
+// option's chosen() and the RESET button's clicked() to its handler,
+// followed by what must happen after every event.
 //
-// Throws MissingControl, naming what is missing, where the tables and the
-// window do not fit together: a slot of the form left empty, or a handler
-// for a control the window lacks.
+// Throws MissingControl, with the binding's sentence, where the tables and
+// the window do not fit together.
 #pragma once
 
-#include "app/form.h"
+#include <vector>
+
+#include "core/app/form.h"
+#include "layout/layout_table.h"
 #include "ui/control_tree.h"
 #include "ui/event_dispatch.h"
 
-void bind_window(const ControlTree& controls, const std::vector<ControlSpec>& layout, waves::Form& form,
+namespace waves {
+
+void bind_window(const ControlTree& controls, const std::vector<ControlSpec>& layout, Form& form,
                  const EventDispatch& dispatch);
+
+}  // namespace waves

@@ -6,11 +6,13 @@
 
 #include <string>
 
-#include "app/option_selection.h"
-#include "app/text_label.h"
+#include "core/app/option_selection.h"
+#include "core/app/text_label.h"
 #include "web/page_bridge.h"
 
-class DomLabel final : public waves::TextLabel {
+namespace waves {
+
+class DomLabel final : public TextLabel {
 public:
     // spin_button: the arrow pair that reads its value here, or -1.
     DomLabel(int id, int spin_button) : id_(id), spin_button_(spin_button) {}
@@ -28,7 +30,7 @@ private:
     int spin_button_;
 };
 
-class DomOption final : public waves::OptionSelection {
+class DomOption final : public OptionSelection {
 public:
     explicit DomOption(int id) : id_(id) {}
     // A state change only: setting it fires no change event in the page.
@@ -37,3 +39,5 @@ public:
 private:
     int id_;
 };
+
+}  // namespace waves

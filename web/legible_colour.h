@@ -8,10 +8,14 @@
 // (160, 0, 0) there, and in the darkest red that needs on each background.
 #pragma once
 
-#include "graphs/graph_surface.h"
+#include "core/graphs/graph_surface.h"
+
+namespace waves {
 
 // The ratio (L1 + 0.05) / (L2 + 0.05) of the two relative luminances, 1 to 21.
-double contrast_ratio(waves::Rgb a, waves::Rgb b);
+double contrast_ratio(Rgb a, Rgb b);
 
 // text itself where it already reaches 4.5:1 on background.
-waves::Rgb legible_on(waves::Rgb text, waves::Rgb background);
+Rgb legible_on(Rgb text, Rgb background);
+
+}  // namespace waves

@@ -4,6 +4,8 @@
 
 #include "web/web_window.h"
 
+namespace waves {
+
 namespace {
 
 WebWindow* window = nullptr;
@@ -33,7 +35,10 @@ EMSCRIPTEN_KEEPALIVE void waves_fragment_changed() {
 }
 }
 
+}  // namespace waves
+
 int main() {
+    using namespace waves;
     // Lives as long as the page; the runtime stays up after main returns.
     window = new WebWindow();
     return 0;

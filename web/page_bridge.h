@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+namespace waves {
+
 extern "C" {
 
 // Into the page ------------------------------------------------------------
@@ -74,3 +76,5 @@ void waves_viewport_changed();
 // address edited, the history walked).
 void waves_fragment_changed();
 }
+
+}  // namespace waves

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+namespace waves {
+
 namespace {
 
 // The layout as a tree of ids: each control's container, and each
@@ -114,3 +116,5 @@ double fit_scale(double width, double height, double screen_width, double screen
     const double scale = std::min(screen_width / width, screen_height / height);
     return std::isfinite(scale) ? scale : 1.0;
 }
+
+}  // namespace waves

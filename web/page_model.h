@@ -32,6 +32,8 @@
 
 #include "layout/layout_table.h"
 
+namespace waves {
+
 struct PageControl {
     int id = 0;          // the control's index in the layout table
     int dom_parent = -1;  // the id of the element it is nested in; -1: the client area
@@ -53,3 +55,5 @@ inline double css_pixels(double twips) { return twips / kTwipsPerPixel; }
 // of screen_width x screen_height as it can without leaving it (any one
 // unit); 1 where a size is not positive.
 double fit_scale(double width, double height, double screen_width, double screen_height);
+
+}  // namespace waves

@@ -4,18 +4,20 @@
 
 #include "web/legible_colour.h"
 
+namespace waves {
+
 namespace {
 
 // The light grey that the browser's own button face is (a "default" background).
-constexpr waves::Rgb kButtonFace{239, 239, 239};
+constexpr Rgb kButtonFace{239, 239, 239};
 
-std::string css_colour(waves::Rgb rgb) {
+std::string css_colour(Rgb rgb) {
     return "rgb(" + std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," + std::to_string(rgb.blue) + ")";
 }
 
 // What shows behind a control's text: its own background, or for a
 // transparent label that of its container.
-waves::Rgb background_behind(const std::vector<ControlSpec>& layout, const ControlSpec& control) {
+Rgb background_behind(const std::vector<ControlSpec>& layout, const ControlSpec& control) {
     LayoutColour background = control.background;
     if (control.transparent) {
         const auto container = std::find_if(layout.begin(), layout.end(),
@@ -49,3 +51,4 @@ std::string css_font_family(const FontSpec& font) {
     return family;
 }
 
+}  // namespace waves

@@ -14,6 +14,10 @@
 #include "layout/layout_style.h"
 #include "layout/layout_table.h"
 
+namespace waves {
+
 std::string css_colour(LayoutColour colour);
 std::string css_text_colour(const std::vector<ControlSpec>& layout, const ControlSpec& control);
 std::string css_font_family(const FontSpec& font);
+
+}  // namespace waves

@@ -5,7 +5,11 @@
 
 #include "layout/translator.h"
 
+namespace waves {
+
 class PageTranslator final : public Translator {
 public:
     std::string translate(const char* context, const char* source) const override;
 };
+
+}  // namespace waves

@@ -3,18 +3,18 @@
 //
 // The window owns the controls and the surfaces and fills in these pointers
 // before Form_Load runs; every pointer is then non-null for the life of the
-// window. Only start-up (start_up.h, lesson_state.h), RESET (reset.h) and
+// window. Only start-up (start_up.h, lesson_state.h), RESET (controls/reset_button.h) and
 // the handlers in controls/ write parameters and labels; the drawing
 // routines only read.
 #pragma once
 
 #include <array>
 
-#include "app/option_selection.h"
-#include "app/parameters.h"
-#include "app/text_label.h"
-#include "app/window_placement.h"
-#include "graphs/graph_surfaces.h"
+#include "core/app/option_selection.h"
+#include "core/model/parameters.h"
+#include "core/app/text_label.h"
+#include "core/app/window_placement.h"
+#include "core/graphs/graph_surfaces.h"
 
 namespace waves {
 

@@ -1,9 +1,9 @@
-#include "app/lesson_state.h"
+#include "core/app/lesson_state.h"
 
 #include <cstddef>
 
-#include "app/number_text.h"
-#include "app/span_redraw.h"
+#include "core/model/number_text.h"
+#include "core/app/span_redraw.h"
 
 namespace waves {
 namespace {

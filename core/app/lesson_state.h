@@ -15,8 +15,8 @@
 #include <array>
 #include <cstdint>
 
-#include "app/form.h"
-#include "app/parameters.h"
+#include "core/app/form.h"
+#include "core/model/parameters.h"
 
 namespace waves {
 

@@ -1,11 +1,11 @@
-#include "app/lesson_state_text.h"
+#include "core/app/lesson_state_text.h"
 
 #include <algorithm>
 #include <array>
 #include <optional>
 
-#include "app/number_text.h"
-#include "app/translatable.h"
+#include "core/model/number_text.h"
+#include "core/model/translatable.h"
 
 namespace waves {
 namespace {

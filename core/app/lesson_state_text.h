@@ -27,7 +27,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/lesson_state.h"
+#include "core/app/lesson_state.h"
 
 namespace waves {
 

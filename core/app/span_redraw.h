@@ -6,7 +6,7 @@
 // No other label and no other parameter is touched.
 #pragma once
 
-#include "app/form.h"
+#include "core/app/form.h"
 
 namespace waves {
 

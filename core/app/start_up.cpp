@@ -1,10 +1,10 @@
-#include "app/start_up.h"
+#include "core/app/start_up.h"
 
 #include <cstddef>
 
-#include "app/number_text.h"
-#include "graphs/drawing_routines.h"
-#include "graphs/frames.h"
+#include "core/model/number_text.h"
+#include "core/graphs/drawing_routines.h"
+#include "core/graphs/frames.h"
 
 namespace waves {
 namespace {

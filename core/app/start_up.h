@@ -11,7 +11,7 @@
 // W; A, A'; B, B'; C, C'; D, D'; E; E'.
 #pragma once
 
-#include "app/form.h"
+#include "core/app/form.h"
 
 namespace waves {
 

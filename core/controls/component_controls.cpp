@@ -1,12 +1,12 @@
-#include "controls/component_controls.h"
+#include "core/controls/component_controls.h"
 
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
-#include "app/number_text.h"
-#include "graphs/drawing_routines.h"
+#include "core/model/number_text.h"
+#include "core/graphs/drawing_routines.h"
 
 namespace waves {
 namespace {

@@ -19,7 +19,7 @@
 // REQUIRES for every handler: 0 <= index < kComponentCount.
 #pragma once
 
-#include "app/form.h"
+#include "core/app/form.h"
 
 namespace waves {
 

@@ -1,9 +1,9 @@
-#include "controls/reference_controls.h"
+#include "core/controls/reference_controls.h"
 
 #include <cstdint>
 
-#include "app/number_text.h"
-#include "graphs/drawing_routines.h"
+#include "core/model/number_text.h"
+#include "core/graphs/drawing_routines.h"
 
 namespace waves {
 namespace {

@@ -13,7 +13,7 @@
 //   cos / sin: none.
 #pragma once
 
-#include "app/form.h"
+#include "core/app/form.h"
 
 namespace waves {
 

@@ -1,4 +1,4 @@
-#include "controls/step_size_controls.h"
+#include "core/controls/step_size_controls.h"
 
 namespace waves {
 

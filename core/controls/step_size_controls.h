@@ -7,7 +7,7 @@
 // arrow uses it.
 #pragma once
 
-#include "app/form.h"
+#include "core/app/form.h"
 
 namespace waves {
 

@@ -1,6 +1,6 @@
-#include "controls/time_span_controls.h"
+#include "core/controls/time_span_controls.h"
 
-#include "app/span_redraw.h"
+#include "core/app/span_redraw.h"
 
 namespace waves {
 

@@ -4,7 +4,7 @@
 // surfaces and redraws every graph (show_span_and_redraw_all).
 #pragma once
 
-#include "app/form.h"
+#include "core/app/form.h"
 
 namespace waves {
 

@@ -1,7 +1,7 @@
 // The three colours of every graph.
 #pragma once
 
-#include "graphs/graph_surface.h"
+#include "core/graphs/graph_surface.h"
 
 namespace waves {
 

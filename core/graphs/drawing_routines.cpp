@@ -1,13 +1,13 @@
-#include "graphs/drawing_routines.h"
+#include "core/graphs/drawing_routines.h"
 
 #include <cassert>
 #include <cstddef>
 
-#include "graphs/colours.h"
-#include "graphs/frames.h"
-#include "graphs/grid.h"
-#include "graphs/sample_loop.h"
-#include "graphs/wave_values.h"
+#include "core/graphs/colours.h"
+#include "core/graphs/frames.h"
+#include "core/graphs/grid.h"
+#include "core/graphs/sample_loop.h"
+#include "core/graphs/wave_values.h"
 
 namespace waves {
 namespace {

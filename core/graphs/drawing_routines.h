@@ -16,8 +16,8 @@
 // least one get_curve and one get_m_curve have cleared their surfaces.
 #pragma once
 
-#include "app/parameters.h"
-#include "graphs/graph_surfaces.h"
+#include "core/model/parameters.h"
+#include "core/graphs/graph_surfaces.h"
 
 namespace waves {
 

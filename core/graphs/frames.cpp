@@ -1,4 +1,4 @@
-#include "graphs/frames.h"
+#include "core/graphs/frames.h"
 
 namespace waves {
 

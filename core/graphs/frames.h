@@ -13,8 +13,8 @@
 // draws in whatever frame its surface has.
 #pragma once
 
-#include "app/parameters.h"
-#include "graphs/graph_surface.h"
+#include "core/model/parameters.h"
+#include "core/graphs/graph_surface.h"
 
 namespace waves {
 

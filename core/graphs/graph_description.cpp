@@ -1,9 +1,9 @@
-#include "graphs/graph_description.h"
+#include "core/graphs/graph_description.h"
 
 #include <cassert>
 #include <cstddef>
 
-#include "app/number_text.h"
+#include "core/model/number_text.h"
 
 namespace waves {
 namespace {

@@ -17,8 +17,8 @@
 
 #include <string>
 
-#include "app/parameters.h"
-#include "app/translatable.h"
+#include "core/model/parameters.h"
+#include "core/model/translatable.h"
 
 namespace waves {
 

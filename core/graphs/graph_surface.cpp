@@ -1,4 +1,4 @@
-#include "graphs/graph_surface.h"
+#include "core/graphs/graph_surface.h"
 
 namespace waves {
 

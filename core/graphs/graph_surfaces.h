@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "app/parameters.h"
-#include "graphs/graph_surface.h"
+#include "core/model/parameters.h"
+#include "core/graphs/graph_surface.h"
 
 namespace waves {
 

@@ -1,9 +1,9 @@
-#include "graphs/grid.h"
+#include "core/graphs/grid.h"
 
 #include <cstdint>
 
-#include "graphs/colours.h"
-#include "graphs/frames.h"
+#include "core/graphs/colours.h"
+#include "core/graphs/frames.h"
 
 namespace waves {
 

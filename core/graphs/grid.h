@@ -12,8 +12,8 @@
 // Leaves the surface with the solid pen in the grid colour.
 #pragma once
 
-#include "app/parameters.h"
-#include "graphs/graph_surface.h"
+#include "core/model/parameters.h"
+#include "core/graphs/graph_surface.h"
 
 namespace waves {
 

@@ -11,9 +11,9 @@
 // 3, 6, 12: 401). That is the behaviour, not a bug to round away.
 #pragma once
 
-#include "app/parameters.h"
-#include "graphs/frames.h"
-#include "graphs/graph_surface.h"
+#include "core/model/parameters.h"
+#include "core/graphs/frames.h"
+#include "core/graphs/graph_surface.h"
 
 namespace waves {
 

@@ -1,4 +1,4 @@
-#include "graphs/wave_values.h"
+#include "core/graphs/wave_values.h"
 
 #include <array>
 #include <cassert>

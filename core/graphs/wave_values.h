@@ -15,7 +15,7 @@
 // those) costs a look-up, with exactly the value the call gave.
 #pragma once
 
-#include "app/parameters.h"
+#include "core/model/parameters.h"
 
 namespace waves {
 

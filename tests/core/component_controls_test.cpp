@@ -1,11 +1,11 @@
 // The amplitude, frequency and cos/sin controls of the components A..D.
-#include "controls/component_controls.h"
+#include "core/controls/component_controls.h"
 
 #include <gtest/gtest.h>
 
-#include "controls/step_size_controls.h"
-#include "recorded_form.h"
-#include "refusal.h"
+#include "core/controls/step_size_controls.h"
+#include "tests/support/recorded_form.h"
+#include "tests/support/refusal.h"
 
 namespace waves {
 namespace {

@@ -1,15 +1,15 @@
 // The five drawing routines: what each clears, where it draws, in which
 // colour, and the values it plots.
-#include "graphs/drawing_routines.h"
+#include "core/graphs/drawing_routines.h"
 
 #include <cmath>
 #include <iomanip>
 
 #include <gtest/gtest.h>
 
-#include "graphs/colours.h"
-#include "graphs/wave_values.h"
-#include "recorded_form.h"
+#include "core/graphs/colours.h"
+#include "core/graphs/wave_values.h"
+#include "tests/support/recorded_form.h"
 
 namespace waves {
 namespace {

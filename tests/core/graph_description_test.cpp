@@ -1,9 +1,9 @@
 // The spoken descriptions of the graphs.
-#include "graphs/graph_description.h"
+#include "core/graphs/graph_description.h"
 
 #include <gtest/gtest.h>
 
-#include "recorded_form.h"
+#include "tests/support/recorded_form.h"
 
 namespace waves {
 namespace {

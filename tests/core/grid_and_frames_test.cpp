@@ -1,10 +1,10 @@
 // The two coordinate frames and the grid of period lines and axis.
 #include <gtest/gtest.h>
 
-#include "graphs/colours.h"
-#include "graphs/frames.h"
-#include "graphs/grid.h"
-#include "recording_surface.h"
+#include "core/graphs/colours.h"
+#include "core/graphs/frames.h"
+#include "core/graphs/grid.h"
+#include "tests/support/recording_surface.h"
 
 namespace waves {
 namespace {

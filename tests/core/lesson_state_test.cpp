@@ -1,7 +1,7 @@
 // A lesson as text, and a window opened in it: the text round-trips, the
 // shared table of texts reads as it says, and a window opened in a lesson
 // is the window clicked there.
-#include "app/lesson_state.h"
+#include "core/app/lesson_state.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +10,12 @@
 #include <string>
 #include <variant>
 
-#include "app/lesson_state_text.h"
-#include "controls/component_controls.h"
-#include "controls/reference_controls.h"
-#include "controls/step_size_controls.h"
-#include "controls/time_span_controls.h"
-#include "recorded_form.h"
+#include "core/app/lesson_state_text.h"
+#include "core/controls/component_controls.h"
+#include "core/controls/reference_controls.h"
+#include "core/controls/step_size_controls.h"
+#include "core/controls/time_span_controls.h"
+#include "tests/support/recorded_form.h"
 
 namespace waves {
 namespace {

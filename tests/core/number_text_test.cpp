@@ -1,5 +1,5 @@
 // The number text every label uses.
-#include "app/number_text.h"
+#include "core/model/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // RESET: back to one period, everything else kept.
-#include "app/reset.h"
+#include "core/controls/reset_button.h"
 
 #include <gtest/gtest.h>
 
-#include "controls/component_controls.h"
-#include "controls/reference_controls.h"
-#include "controls/step_size_controls.h"
-#include "controls/time_span_controls.h"
-#include "full_redraw.h"
-#include "recorded_form.h"
+#include "core/controls/component_controls.h"
+#include "core/controls/reference_controls.h"
+#include "core/controls/step_size_controls.h"
+#include "core/controls/time_span_controls.h"
+#include "tests/support/full_redraw.h"
+#include "tests/support/recorded_form.h"
 
 namespace waves {
 namespace {

@@ -1,9 +1,9 @@
 // The sample loop: how many samples a curve gets and where the last one lies.
-#include "graphs/sample_loop.h"
+#include "core/graphs/sample_loop.h"
 
 #include <gtest/gtest.h>
 
-#include "recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 namespace waves {
 namespace {

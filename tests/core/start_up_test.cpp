@@ -1,14 +1,14 @@
 // Start-up: the start values, labels, options, window placement, frames and
 // the first drawing of every graph.
-#include "app/start_up.h"
+#include "core/app/start_up.h"
 
 #include <cmath>
 #include <map>
 
 #include <gtest/gtest.h>
 
-#include "full_redraw.h"
-#include "recorded_form.h"
+#include "tests/support/full_redraw.h"
+#include "tests/support/recorded_form.h"
 
 namespace waves {
 namespace {

@@ -1,11 +1,11 @@
 // The "step a" and "step n" groups.
-#include "controls/step_size_controls.h"
+#include "core/controls/step_size_controls.h"
 
 #include <gtest/gtest.h>
 
-#include "controls/component_controls.h"
-#include "controls/reference_controls.h"
-#include "recorded_form.h"
+#include "core/controls/component_controls.h"
+#include "core/controls/reference_controls.h"
+#include "tests/support/recorded_form.h"
 
 namespace waves {
 namespace {

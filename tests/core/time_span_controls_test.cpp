@@ -1,11 +1,11 @@
 // The "t=" arrows: one period more or less on every graph.
-#include "controls/time_span_controls.h"
+#include "core/controls/time_span_controls.h"
 
 #include <gtest/gtest.h>
 
-#include "full_redraw.h"
-#include "recorded_form.h"
-#include "refusal.h"
+#include "tests/support/full_redraw.h"
+#include "tests/support/recorded_form.h"
+#include "tests/support/refusal.h"
 
 namespace waves {
 namespace {

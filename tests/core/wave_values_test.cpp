@@ -1,5 +1,5 @@
 // Values of the component waves, the reference wave and the sum E.
-#include "graphs/wave_values.h"
+#include "core/graphs/wave_values.h"
 
 #include <cmath>
 

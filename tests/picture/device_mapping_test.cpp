@@ -7,7 +7,7 @@
 #include <cmath>
 #include <limits>
 
-namespace picture {
+namespace waves::picture {
 namespace {
 
 // The rectangle [0, 100] x [0, 50].
@@ -77,4 +77,4 @@ TEST(ClipSegment, DrawsNothingOutsideBeyondTheFarLimitOrNotFinite) {
 }
 
 }  // namespace
-}  // namespace picture
+}  // namespace waves::picture

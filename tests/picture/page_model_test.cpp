@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <string>
 
+namespace waves {
+
 namespace {
 
 class PageModel : public ::testing::Test {
@@ -80,3 +82,5 @@ TEST(FitScale, FillsTheScreenInTheTighterDirectionAndNeverLeavesIt) {
 }
 
 }  // namespace
+
+}  // namespace waves

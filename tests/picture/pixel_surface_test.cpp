@@ -9,16 +9,16 @@
 #include <memory>
 #include <vector>
 
-#include "app/start_up.h"
-#include "controls/component_controls.h"
-#include "controls/time_span_controls.h"
-#include "recorded_form.h"
+#include "core/app/start_up.h"
+#include "core/controls/component_controls.h"
+#include "core/controls/time_span_controls.h"
+#include "tests/support/recorded_form.h"
 
-namespace picture {
+namespace waves::picture {
 namespace {
 
-constexpr waves::Rgb kWhite{255, 255, 255};
-constexpr waves::Rgb kGreen{0, 255, 0};
+constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kGreen{0, 255, 0};
 constexpr double kPi = 3.14159;
 
 std::vector<std::uint32_t> pixels_of(const PixelSurface& surface) {
@@ -32,7 +32,7 @@ std::vector<std::uint32_t> pixels_of(const PixelSurface& surface) {
 TEST(PixelSurface, PeriodLinesInOneCallEqualThemDrawnOneByOne) {
     for (const int ratio : {1, 2}) {
         for (const std::int64_t span : {2, 3, 60, 239, 240, 1000, 16385, 100000}) {
-            for (const waves::PenStyle style : {waves::PenStyle::dotted, waves::PenStyle::solid}) {
+            for (const PenStyle style : {PenStyle::dotted, PenStyle::solid}) {
                 PixelSurface together(kWhite, 65.0);
                 PixelSurface apart(kWhite, 65.0);
                 for (PixelSurface* surface : {&together, &apart}) {
@@ -56,13 +56,13 @@ TEST(PixelSurface, PeriodLinesInOneCallEqualThemDrawnOneByOne) {
 // their borders, at a device pixel ratio.
 struct PixelForm : waves::testing::RecordedForm {
     explicit PixelForm(double ratio) {
-        const auto add = [&](waves::GraphSurface*& slot, double height) {
+        const auto add = [&](GraphSurface*& slot, double height) {
             surfaces.push_back(std::make_unique<PixelSurface>(kWhite, height + 2.0));
             surfaces.back()->set_device_size(static_cast<int>(std::lround(239 * ratio)),
                                              static_cast<int>(std::lround(height * ratio)));
             slot = surfaces.back().get();
         };
-        for (std::size_t i = 0; i < waves::kComponentCount; ++i) {
+        for (std::size_t i = 0; i < kComponentCount; ++i) {
             add(form.surfaces.Grph[i], 63.0);
             add(form.surfaces.m_grph[i], 63.0);
         }
@@ -77,10 +77,10 @@ TEST(PixelSurface, ANewDeviceSizeRendersWhatDrawingAtThatSizeGives) {
     PixelForm resized(1.0);
     PixelForm direct(1.5);
     for (PixelForm* pixels : {&resized, &direct}) {
-        waves::Form_Load(pixels->form);
-        for (int n = 0; n < 30; ++n) waves::SpinButton3_SpinUp(pixels->form, n % 4);
-        waves::SpinButton4_SpinUp(pixels->form, 1);
-        waves::SpinButton11_SpinUp(pixels->form);
+        Form_Load(pixels->form);
+        for (int n = 0; n < 30; ++n) SpinButton3_SpinUp(pixels->form, n % 4);
+        SpinButton4_SpinUp(pixels->form, 1);
+        SpinButton11_SpinUp(pixels->form);
     }
     for (std::size_t n = 0; n < resized.surfaces.size(); ++n) {
         const int height = resized.surfaces[n]->raster().height();
@@ -135,4 +135,4 @@ TEST(PixelSurface, APeriodLineFromFarAboveToFarBelowLightsItsWholeColumn) {
 }
 
 }  // namespace
-}  // namespace picture
+}  // namespace waves::picture

@@ -1,9 +1,9 @@
-#include "event_generator.h"
+#include "tests/property/event_generator.h"
 
 #include <array>
 #include <cstddef>
 
-#include "handler_model.h"
+#include "tests/property/handler_model.h"
 
 namespace waves::property {
 namespace {

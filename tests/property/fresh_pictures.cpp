@@ -1,11 +1,11 @@
-#include "fresh_pictures.h"
+#include "tests/property/fresh_pictures.h"
 
 #include <cassert>
 #include <cstddef>
 
-#include "graphs/drawing_routines.h"
-#include "graphs/frames.h"
-#include "handler_model.h"
+#include "core/graphs/drawing_routines.h"
+#include "core/graphs/frames.h"
+#include "tests/property/handler_model.h"
 
 namespace waves::property {
 

@@ -9,8 +9,8 @@
 #include <array>
 #include <vector>
 
-#include "app/parameters.h"
-#include "recorded_form.h"
+#include "core/model/parameters.h"
+#include "tests/support/recorded_form.h"
 
 namespace waves::property {
 

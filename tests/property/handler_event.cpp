@@ -1,12 +1,12 @@
-#include "handler_event.h"
+#include "tests/property/handler_event.h"
 
 #include <cassert>
 
-#include "app/reset.h"
-#include "controls/component_controls.h"
-#include "controls/reference_controls.h"
-#include "controls/step_size_controls.h"
-#include "controls/time_span_controls.h"
+#include "core/controls/reset_button.h"
+#include "core/controls/component_controls.h"
+#include "core/controls/reference_controls.h"
+#include "core/controls/step_size_controls.h"
+#include "core/controls/time_span_controls.h"
 
 namespace waves::property {
 namespace {

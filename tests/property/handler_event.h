@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/form.h"
+#include "core/app/form.h"
 
 namespace waves::property {
 

@@ -1,4 +1,4 @@
-#include "handler_model.h"
+#include "tests/property/handler_model.h"
 
 #include <cstddef>
 

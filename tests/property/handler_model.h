@@ -11,8 +11,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/parameters.h"
-#include "handler_event.h"
+#include "core/model/parameters.h"
+#include "tests/property/handler_event.h"
 
 namespace waves::property {
 

@@ -1,4 +1,4 @@
-#include "invariant_checker.h"
+#include "tests/property/invariant_checker.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <cstring>
 
-#include "app/number_text.h"
-#include "parameter_differences.h"
+#include "core/model/number_text.h"
+#include "tests/property/parameter_differences.h"
 
 namespace waves::property {
 namespace {

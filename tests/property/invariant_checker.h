@@ -26,10 +26,10 @@
 #include <string>
 #include <vector>
 
-#include "fresh_pictures.h"
-#include "handler_event.h"
-#include "handler_model.h"
-#include "recorded_form.h"
+#include "tests/property/fresh_pictures.h"
+#include "tests/property/handler_event.h"
+#include "tests/property/handler_model.h"
+#include "tests/support/recorded_form.h"
 
 namespace waves::property {
 

@@ -1,4 +1,4 @@
-#include "parameter_differences.h"
+#include "tests/property/parameter_differences.h"
 
 #include <cstddef>
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/parameters.h"
+#include "core/model/parameters.h"
 
 namespace waves::property {
 

@@ -14,12 +14,12 @@
 #include <iostream>
 #include <string>
 
-#include "event_generator.h"
-#include "handler_event.h"
-#include "handler_model.h"
-#include "invariant_checker.h"
-#include "recorded_form.h"
-#include "run_settings.h"
+#include "tests/property/event_generator.h"
+#include "tests/property/handler_event.h"
+#include "tests/property/handler_model.h"
+#include "tests/property/invariant_checker.h"
+#include "tests/support/recorded_form.h"
+#include "tests/property/run_settings.h"
 
 namespace waves::property {
 namespace {

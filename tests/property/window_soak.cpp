@@ -51,15 +51,15 @@
 #include <string>
 #include <vector>
 
-#include "app/number_text.h"
-#include "app/span_redraw.h"
-#include "event_generator.h"
-#include "handler_event.h"
-#include "handler_model.h"
-#include "invariant_checker.h"
-#include "parameter_differences.h"
-#include "recorded_form.h"
-#include "run_settings.h"
+#include "core/model/number_text.h"
+#include "core/app/span_redraw.h"
+#include "tests/property/event_generator.h"
+#include "tests/property/handler_event.h"
+#include "tests/property/handler_model.h"
+#include "tests/property/invariant_checker.h"
+#include "tests/property/parameter_differences.h"
+#include "tests/support/recorded_form.h"
+#include "tests/property/run_settings.h"
 #include "ui/appearance.h"
 #include "ui/graph_surface_widget.h"
 #include "layout/layout_table.h"
@@ -504,6 +504,7 @@ TEST(WindowSoak, RealWindowFollowsTheModelWithoutGrowing) {
 }  // namespace waves::property
 
 int main(int argc, char** argv) {
+    using namespace waves;
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     // As the program itself starts.

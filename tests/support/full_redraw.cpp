@@ -1,4 +1,4 @@
-#include "full_redraw.h"
+#include "tests/support/full_redraw.h"
 
 namespace waves::testing {
 

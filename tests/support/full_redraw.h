@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 namespace waves::testing {
 

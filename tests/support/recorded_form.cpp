@@ -1,6 +1,6 @@
-#include "recorded_form.h"
+#include "tests/support/recorded_form.h"
 
-#include "app/start_up.h"
+#include "core/app/start_up.h"
 
 namespace waves::testing {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/form.h"
-#include "recording_surface.h"
+#include "core/app/form.h"
+#include "tests/support/recording_surface.h"
 
 namespace waves::testing {
 

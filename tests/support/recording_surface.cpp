@@ -1,4 +1,4 @@
-#include "recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 #include <charconv>
 #include <cstdio>

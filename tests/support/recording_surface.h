@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "graphs/graph_surface.h"
+#include "core/graphs/graph_surface.h"
 
 namespace waves::testing {
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "recorded_form.h"
+#include "tests/support/recorded_form.h"
 
 namespace waves::testing {
 

@@ -26,6 +26,8 @@
 #include <cstdlib>
 #include <optional>
 
+namespace waves {
+
 namespace {
 
 // Anti-aliased text keeps a few pixels near its colour, and the plots' lines
@@ -153,7 +155,10 @@ int same_pictures(const QStringList& arguments) {
 
 }  // namespace
 
+}  // namespace waves
+
 int main(int argc, char* argv[]) {
+    using namespace waves;
     qputenv("QT_QPA_PLATFORM", "xcb");
     QGuiApplication application(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();

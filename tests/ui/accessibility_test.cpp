@@ -12,7 +12,9 @@
 #include "ui/graph_surface_widget.h"
 #include "ui/main_window.h"
 #include "ui/spin_button.h"
-#include "window_driver.h"
+#include "tests/ui/window_driver.h"
+
+namespace waves {
 
 using window_driver::Arrow;
 using window_driver::click_arrow;
@@ -224,5 +226,7 @@ void AccessibilityTest::focused_controls_show_a_focus_indicator() {
     }
 }
 
-QTEST_MAIN(AccessibilityTest)
+}  // namespace waves
+
+QTEST_MAIN(waves::AccessibilityTest)
 #include "accessibility_test.moc"

@@ -15,7 +15,9 @@
 #include "ui/appearance.h"
 #include "ui/main_window.h"
 #include "ui/spin_button.h"
-#include "window_driver.h"
+#include "tests/ui/window_driver.h"
+
+namespace waves {
 
 using window_driver::Arrow;
 using window_driver::control;
@@ -132,7 +134,7 @@ void EventFloodTest::queued_clicks_on_several_arrows_end_where_the_rules_say() {
     QCoreApplication::processEvents();
     for (std::size_t k = 0; k < steps.size(); ++k) QCOMPARE(steps[k]->count(), posted[k]);
 
-    const waves::Parameters& params = window->form().params;
+    const Parameters& params = window->form().params;
     QCOMPARE(params.wave_a[1], arrows[0].value);
     QCOMPARE(params.wave_f[2], arrows[1].value);
     QCOMPARE(params.std_a, arrows[2].value);
@@ -148,5 +150,7 @@ void EventFloodTest::queued_clicks_on_several_arrows_end_where_the_rules_say() {
     QCOMPARE(label_text(*window, "Labela(2)"), QStringLiteral("0"));
 }
 
-QTEST_MAIN(EventFloodTest)
+}  // namespace waves
+
+QTEST_MAIN(waves::EventFloodTest)
 #include "event_flood_test.moc"

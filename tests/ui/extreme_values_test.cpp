@@ -14,12 +14,14 @@
 #include <cstdint>
 #include <set>
 
-#include "app/form.h"
+#include "core/app/form.h"
 #include "ui/appearance.h"
 #include "ui/graph_surface_widget.h"
 #include "ui/main_window.h"
 #include "ui/spin_button.h"
-#include "window_driver.h"
+#include "tests/ui/window_driver.h"
+
+namespace waves {
 
 using window_driver::Arrow;
 using window_driver::click_arrow;
@@ -40,7 +42,7 @@ bool is_colour(QRgb pixel, int red, int green, int blue) {
 // each line's x mapped to a column as the surface maps it (the frame runs
 // from 0 to x_end across the full width; the right edge belongs to the
 // last column).
-std::set<int> expected_columns(const waves::Parameters& params, int width) {
+std::set<int> expected_columns(const Parameters& params, int width) {
     const auto x_end = static_cast<float>(params.pi_value * static_cast<double>(2.0f * params.t_span));
     const auto periods = static_cast<std::int64_t>(params.t_span);
     std::set<int> columns;
@@ -103,7 +105,7 @@ private slots:
 
 private:
     // The window's own form: it is only handed out as const.
-    waves::Form& form() { return window->form(); }
+    Form& form() { return window->form(); }
     void expect_period_lines(const QString& when);
 
     std::unique_ptr<MainWindow> window;
@@ -197,5 +199,7 @@ void ExtremeValuesTest::component_frequency_of_a_million_tenths_and_more() {
     QCOMPARE(label_text(*window, "Labelb(0)"), QString::number(static_cast<double>(tenths - 10) / 10.0, 'g', 15));
 }
 
-QTEST_MAIN(ExtremeValuesTest)
+}  // namespace waves
+
+QTEST_MAIN(waves::ExtremeValuesTest)
 #include "extreme_values_test.moc"

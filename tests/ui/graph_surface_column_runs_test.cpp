@@ -16,11 +16,13 @@
 #include <memory>
 #include <vector>
 
-#include "app/parameters.h"
-#include "graphs/colours.h"
-#include "graphs/frames.h"
-#include "graphs/grid.h"
+#include "core/model/parameters.h"
+#include "core/graphs/colours.h"
+#include "core/graphs/frames.h"
+#include "core/graphs/grid.h"
 #include "ui/graph_surface_widget.h"
+
+namespace waves {
 
 namespace {
 
@@ -28,12 +30,12 @@ const QColor kWhite(255, 255, 255);
 
 struct Line {
     float xa, ya, xb, yb;
-    waves::Rgb colour;
-    waves::PenStyle style;
+    Rgb colour;
+    PenStyle style;
 };
 
 // Passes every call on to the surface and keeps the lines it was sent.
-class LineLog final : public waves::GraphSurface {
+class LineLog final : public GraphSurface {
 public:
     explicit LineLog(GraphSurfaceWidget& surface) : surface_(surface) {}
 
@@ -41,11 +43,11 @@ public:
     void set_scale(float x_left, float y_top, float x_right, float y_bottom) override {
         surface_.set_scale(x_left, y_top, x_right, y_bottom);
     }
-    void set_pen_colour(waves::Rgb colour) override {
+    void set_pen_colour(Rgb colour) override {
         colour_ = colour;
         surface_.set_pen_colour(colour);
     }
-    void set_pen_style(waves::PenStyle style) override {
+    void set_pen_style(PenStyle style) override {
         style_ = style;
         surface_.set_pen_style(style);
     }
@@ -70,8 +72,8 @@ public:
 
 private:
     GraphSurfaceWidget& surface_;
-    waves::Rgb colour_{};
-    waves::PenStyle style_ = waves::PenStyle::solid;
+    Rgb colour_{};
+    PenStyle style_ = PenStyle::solid;
 };
 
 struct Frame {
@@ -94,7 +96,7 @@ QPen pen_of(const Line& line) {
     pen.setWidth(1);
     pen.setCosmetic(true);
     pen.setCapStyle(Qt::SquareCap);
-    pen.setStyle(line.style == waves::PenStyle::dotted ? Qt::DotLine : Qt::SolidLine);
+    pen.setStyle(line.style == PenStyle::dotted ? Qt::DotLine : Qt::SolidLine);
     return pen;
 }
 
@@ -120,8 +122,8 @@ QImage draw_each_line(const QImage& like, const QColor& background, const Frame&
     return picture;
 }
 
-waves::Parameters params_at(float span) {
-    waves::Parameters params;
+Parameters params_at(float span) {
+    Parameters params;
     params.pi_value = 3.14159;
     params.y_max = 10;
     params.t_span = span;
@@ -167,18 +169,18 @@ private slots:
         QFETCH(float, span);
         QFETCH(QSize, outer);
         QFETCH(bool, sum_frame);
-        const waves::Parameters params = params_at(span);
+        const Parameters params = params_at(span);
         GraphSurfaceWidget surface(kWhite);
         surface.setGeometry(QRect(QPoint(0, 0), outer));
         LineLog log(surface);
         if (sum_frame) {
             waves::sum_frame(log, params);
         } else {
-            waves::wave_frame(log, params);
+            wave_frame(log, params);
         }
         log.clear();
-        const float half = sum_frame ? waves::sum_half_height(params) : waves::wave_half_height(params);
-        waves::draw_grid(log, params, half);
+        const float half = sum_frame ? sum_half_height(params) : wave_half_height(params);
+        draw_grid(log, params, half);
 
         // t_span - 1 period lines, counted past 16-bit and 32767, then the axis.
         const auto periods = static_cast<std::int64_t>(span);
@@ -186,9 +188,9 @@ private slots:
         for (std::int64_t k = 1; k < periods; k += 997) {
             const Line& line = log.lines[std::size_t(k - 1)];
             QCOMPARE(line.xa, static_cast<float>(3.14159 * double(2 * k)));
-            QCOMPARE(line.style, waves::PenStyle::dotted);
+            QCOMPARE(line.style, PenStyle::dotted);
         }
-        QCOMPARE(log.lines.back().style, waves::PenStyle::solid);
+        QCOMPARE(log.lines.back().style, PenStyle::solid);
 
         const float x_end = static_cast<float>(waves::x_end(params));
         const QImage picture = surface.picture();
@@ -211,11 +213,11 @@ private slots:
     void dense_grid_renders_again_at_a_new_size() {
         // The record keeps a run of 99999 lines compactly; replayed at a new
         // size it gives the picture drawn at that size in the first place.
-        const waves::Parameters params = params_at(100000.0f);
+        const Parameters params = params_at(100000.0f);
         const auto draw = [&](GraphSurfaceWidget& s) {
-            waves::wave_frame(s, params);
+            wave_frame(s, params);
             s.clear();
-            waves::draw_grid(s, params, waves::wave_half_height(params));
+            draw_grid(s, params, wave_half_height(params));
         };
         GraphSurfaceWidget resized(kWhite);
         resized.setGeometry(0, 0, 241, 65);
@@ -259,7 +261,7 @@ private slots:
         LineLog log(surface);
         log.set_scale(frame.x_left, frame.y_top, frame.x_right, frame.y_bottom);
         log.set_pen_colour({0, 128, 255});
-        log.set_pen_style(dotted ? waves::PenStyle::dotted : waves::PenStyle::solid);
+        log.set_pen_style(dotted ? PenStyle::dotted : PenStyle::solid);
         // Several lines to a column, lines off both sides, and the same
         // column again after others.
         for (int i = 0; i < 600; ++i) {
@@ -299,8 +301,8 @@ private slots:
         QFETCH(QPointF, next);
         QFETCH(int, height);
         const Frame frame{0.0f, 0.0f, 239.0f, float(height - 2)};
-        const waves::Rgb colour{200, 0, 200};
-        const waves::PenStyle style = dotted ? waves::PenStyle::dotted : waves::PenStyle::solid;
+        const Rgb colour{200, 0, 200};
+        const PenStyle style = dotted ? PenStyle::dotted : PenStyle::solid;
         GraphSurfaceWidget surface(kWhite);
         surface.setGeometry(0, 0, 241, height);
         surface.set_scale(frame.x_left, frame.y_top, frame.x_right, frame.y_bottom);
@@ -325,5 +327,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(GraphSurfaceColumnRunsTest)
+}  // namespace waves
+
+QTEST_MAIN(waves::GraphSurfaceColumnRunsTest)
 #include "graph_surface_column_runs_test.moc"

@@ -13,11 +13,13 @@
 
 #include "ui/graph_surface_widget.h"
 
+namespace waves {
+
 namespace {
 
 constexpr float kXEnd = 6.28318f;
 constexpr float kHalfPi = 3.14159f;
-constexpr waves::Rgb kRed{255, 0, 0};
+constexpr Rgb kRed{255, 0, 0};
 constexpr QRgb kRedPixel = qRgb(255, 0, 0);
 const QColor kWhite(255, 255, 255);
 
@@ -103,7 +105,7 @@ private slots:
 
     void dots_are_device_pixels() {
         auto surface = make_surface();
-        surface->set_pen_style(waves::PenStyle::dotted);
+        surface->set_pen_style(PenStyle::dotted);
         surface->line(kHalfPi, 10.0f, kHalfPi, -10.0f);
         const QImage picture = surface->picture();
         int dots = 0;
@@ -151,5 +153,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(GraphSurfaceHiDpiTest)
+}  // namespace waves
+
+QTEST_MAIN(waves::GraphSurfaceHiDpiTest)
 #include "graph_surface_hidpi_test.moc"

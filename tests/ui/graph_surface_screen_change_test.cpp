@@ -17,6 +17,8 @@
 
 #include "ui/graph_surface_widget.h"
 
+namespace waves {
+
 namespace {
 
 constexpr float kXEnd = 6.28318f;
@@ -26,10 +28,10 @@ const QColor kLightCyan(192, 255, 255);
 void draw_graph(GraphSurfaceWidget& surface) {
     surface.set_scale(0.0f, 10.0f, 2.0f * kXEnd, -10.0f);
     surface.clear();
-    surface.set_pen_style(waves::PenStyle::dotted);
+    surface.set_pen_style(PenStyle::dotted);
     surface.set_pen_colour({0, 255, 0});
     surface.line(kXEnd, 10.0f, kXEnd, -10.0f);
-    surface.set_pen_style(waves::PenStyle::solid);
+    surface.set_pen_style(PenStyle::solid);
     surface.line(0.0f, 0.0f, 2.0f * kXEnd, 0.0f);
     surface.set_pen_colour({255, 0, 0});
     surface.point(0.0f, 8.0f);
@@ -136,5 +138,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(GraphSurfaceScreenChangeTest)
+}  // namespace waves
+
+QTEST_MAIN(waves::GraphSurfaceScreenChangeTest)
 #include "graph_surface_screen_change_test.moc"

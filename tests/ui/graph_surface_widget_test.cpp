@@ -18,13 +18,15 @@
 #include <memory>
 #include <vector>
 
-#include "app/parameters.h"
-#include "graphs/colours.h"
-#include "graphs/frames.h"
-#include "graphs/grid.h"
-#include "graphs/sample_loop.h"
-#include "graphs/wave_values.h"
+#include "core/model/parameters.h"
+#include "core/graphs/colours.h"
+#include "core/graphs/frames.h"
+#include "core/graphs/grid.h"
+#include "core/graphs/sample_loop.h"
+#include "core/graphs/wave_values.h"
 #include "ui/graph_surface_widget.h"
+
+namespace waves {
 
 namespace {
 
@@ -38,11 +40,11 @@ constexpr int kSumHeight = 121;                  // outer height of the sum grap
 const QColor kWhite(255, 255, 255);
 const QColor kLightCyan(192, 255, 255);
 const QColor kLightYellow(255, 255, 192);
-constexpr waves::Rgb kRed{255, 0, 0};
-constexpr waves::Rgb kGreen{0, 255, 0};
-constexpr waves::Rgb kBlue{0, 0, 255};
+constexpr Rgb kRed{255, 0, 0};
+constexpr Rgb kGreen{0, 255, 0};
+constexpr Rgb kBlue{0, 0, 255};
 
-QRgb rgb_of(waves::Rgb c) { return qRgb(c.red, c.green, c.blue); }
+QRgb rgb_of(Rgb c) { return qRgb(c.red, c.green, c.blue); }
 
 std::unique_ptr<GraphSurfaceWidget> make_surface(const QColor& background = kWhite, int height = kWaveHeight) {
     auto surface = std::make_unique<GraphSurfaceWidget>(background);
@@ -177,7 +179,7 @@ private slots:
         auto surface = make_surface();
         set_wave_frame(*surface);
         surface->set_pen_colour(kBlue);
-        surface->set_pen_style(waves::PenStyle::dotted);
+        surface->set_pen_style(PenStyle::dotted);
         surface->clear();
 
         surface->line(0.0f, 0.0f, kXEnd, 0.0f);
@@ -230,7 +232,7 @@ private slots:
         auto surface = make_surface();
         set_wave_frame(*surface);
         surface->set_pen_colour(kGreen);
-        surface->set_pen_style(dotted ? waves::PenStyle::dotted : waves::PenStyle::solid);
+        surface->set_pen_style(dotted ? PenStyle::dotted : PenStyle::solid);
         surface->line(kHalfPi, 10.0f, kHalfPi, -10.0f);
 
         const QImage picture = surface->picture();
@@ -604,10 +606,10 @@ private slots:
         // new size.
         const auto first_half = [](GraphSurfaceWidget& s) {
             s.set_scale(0.0f, kSumHalf, kXEnd, -kSumHalf);
-            s.set_pen_style(waves::PenStyle::dotted);
+            s.set_pen_style(PenStyle::dotted);
             s.set_pen_colour(kGreen);
             s.line(kHalfPi, kSumHalf, kHalfPi, -kSumHalf);
-            s.set_pen_style(waves::PenStyle::solid);
+            s.set_pen_style(PenStyle::solid);
             s.set_pen_colour(kBlue);
             s.point(0.0f, 12.0f);
             for (int i = 1; i <= 50; ++i) s.line_to(float(i) * 0.0628318f, 12.0f * std::cos(float(i) / 10.0f));
@@ -631,7 +633,7 @@ private slots:
         // both are pending: finished, the same picture as never looking.
         const auto start = [](GraphSurfaceWidget& s) {
             set_wave_frame(s);
-            s.set_pen_style(waves::PenStyle::dotted);
+            s.set_pen_style(PenStyle::dotted);
             s.set_pen_colour(kBlue);
             s.line(kHalfPi, 10.0f, kHalfPi, -10.0f);
         };
@@ -660,7 +662,7 @@ private slots:
 
     void component_graph_drawn_by_the_core() {
         // Start-up values, with component A = 5 cos x over three periods.
-        waves::Parameters params;
+        Parameters params;
         params.pi_value = 3.14159;
         params.y_max = 10;
         params.t_span = 3.0f;
@@ -674,21 +676,21 @@ private slots:
         params.std_cos = true;
 
         auto surface = make_surface();
-        waves::wave_frame(*surface, params);
+        wave_frame(*surface, params);
         surface->clear();
-        waves::draw_grid(*surface, params, waves::wave_half_height(params));
-        surface->set_pen_colour(waves::wave_colour);
+        draw_grid(*surface, params, wave_half_height(params));
+        surface->set_pen_colour(wave_colour);
         std::vector<QPointF> samples;
-        waves::sample_loop(*surface, params, [&](double x) {
-            const double y = waves::component_value(params, 0, x);
+        sample_loop(*surface, params, [&](double x) {
+            const double y = component_value(params, 0, x);
             samples.emplace_back(double(float(x)), double(float(y)));  // as the surface receives them
             return y;
         });
 
         const QImage picture = surface->picture();
         QCOMPARE(picture.size(), QSize(239, 63));
-        const QRgb red = rgb_of(waves::wave_colour);
-        const QRgb green = rgb_of(waves::grid_colour);
+        const QRgb red = rgb_of(wave_colour);
+        const QRgb green = rgb_of(grid_colour);
         const double x_end = waves::x_end(params);  // 18.84954
         const auto row_of = [](double y) { return (10.0 - y) / 20.0 * 63.0; };
         const int axis_row = 31;
@@ -745,5 +747,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(GraphSurfaceWidgetTest)
+}  // namespace waves
+
+QTEST_MAIN(waves::GraphSurfaceWidgetTest)
 #include "graph_surface_widget_test.moc"

@@ -9,6 +9,8 @@
 #include "ui/graph_surface_widget.h"
 #include "ui/main_window.h"
 
+namespace waves {
+
 class MainWindowHiDpiTest : public QObject {
     Q_OBJECT
 
@@ -73,5 +75,7 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowHiDpiTest)
+}  // namespace waves
+
+QTEST_MAIN(waves::MainWindowHiDpiTest)
 #include "main_window_hidpi_test.moc"

@@ -7,13 +7,15 @@
 #include <QtTest>
 #include <variant>
 
-#include "app/lesson_state_text.h"
+#include "core/app/lesson_state_text.h"
 #include "ui/appearance.h"
 #include "ui/graph_surface_widget.h"
 #include "ui/main_window.h"
 #include "ui/spin_button.h"
 #include "ui/window_binding.h"
-#include "window_driver.h"
+#include "tests/ui/window_driver.h"
+
+namespace waves {
 
 namespace {
 
@@ -223,9 +225,9 @@ void MainWindowTest::start_state_shows_start_values_and_selections() {
 }
 
 void MainWindowTest::a_lesson_shows_its_values_selections_and_descriptions() {
-    const auto lesson = waves::read_state_text("A=3c1&B=2.5s3&W=0.5s2&t=4&sa=0.2&sn=0.5");
-    QVERIFY(std::holds_alternative<waves::LessonState>(lesson));
-    window->open_lesson(std::get<waves::LessonState>(lesson));
+    const auto lesson = read_state_text("A=3c1&B=2.5s3&W=0.5s2&t=4&sa=0.2&sn=0.5");
+    QVERIFY(std::holds_alternative<LessonState>(lesson));
+    window->open_lesson(std::get<LessonState>(lesson));
     const QStringList labels = {"Labela(0)", "Labelb(0)", "Labela(1)", "Labelb(1)", "value_std_a", "value_std_b",
                                 "labelt"};
     QStringList texts;
@@ -381,7 +383,7 @@ void MainWindowTest::a_layout_that_does_not_fit_stops_start_up_naming_the_contro
     QTest::newRow("a graph missing") << "drop Grph(2)" << "the window has no Grph(2)";
     QTest::newRow("a value label missing") << "drop labelt" << "the window has no labelt";
     QTest::newRow("arrows missing") << "drop SpinButton4(3)" << "the window has no control called SpinButton4(3)";
-    QTest::newRow("a label where a graph belongs") << "label m_gr" << "the control m_gr is not a GraphSurfaceWidget";
+    QTest::newRow("a label where a graph belongs") << "label m_gr" << "the control m_gr is not a graph surface";
 }
 
 // Whatever the build, the window says what does not fit instead of running
@@ -398,14 +400,14 @@ void MainWindowTest::a_layout_that_does_not_fit_stops_start_up_naming_the_contro
     } else {
         changed->kind = ControlKind::label;
     }
-    struct : waves::WindowPlacement {
+    struct : WindowPlacement {
         void set_outer_size(float, float) override {}
-        waves::TwipSize outer_size() const override { return {}; }
-        waves::TwipSize screen_size() const override { return {}; }
+        TwipSize outer_size() const override { return {}; }
+        TwipSize screen_size() const override { return {}; }
         void move_to(float, float) override {}
     } placement;
     QWidget host;
-    waves::Form form;
+    Form form;
     form.window = &placement;
     EventDispatch dispatch([] {});
     QString thrown;
@@ -417,5 +419,7 @@ void MainWindowTest::a_layout_that_does_not_fit_stops_start_up_naming_the_contro
     QCOMPARE(thrown, message);
 }
 
-QTEST_MAIN(MainWindowTest)
+}  // namespace waves
+
+QTEST_MAIN(waves::MainWindowTest)
 #include "main_window_test.moc"

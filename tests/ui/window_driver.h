@@ -20,7 +20,7 @@
 #include "ui/main_window.h"
 #include "ui/spin_button.h"
 
-namespace window_driver {
+namespace waves::window_driver {
 
 // The two arrows of a spin button.
 enum class Arrow { upper, lower };
@@ -63,4 +63,4 @@ inline void click_arrow(const MainWindow& window, std::string_view name, Arrow a
     click_arrow(control<SpinButton>(window, name), arrow);
 }
 
-}  // namespace window_driver
+}  // namespace waves::window_driver

@@ -22,14 +22,16 @@
 #include <string_view>
 #include <variant>
 
-#include "app/lesson_state.h"
-#include "app/lesson_state_text.h"
-#include "app/start_up.h"
+#include "core/app/lesson_state.h"
+#include "core/app/lesson_state_text.h"
+#include "core/app/start_up.h"
 #include "layout/control_events.h"
 #include "layout/form_parts.h"
 #include "layout/graph_descriptions.h"
 #include "layout/layout_table.h"
-#include "recorded_form.h"
+#include "tests/support/recorded_form.h"
+
+namespace waves {
 
 namespace {
 
@@ -37,7 +39,7 @@ using waves::testing::DrawCall;
 using waves::testing::Op;
 using waves::testing::RecordedForm;
 
-bool run_event(waves::Form& form, std::string_view event) {
+bool run_event(Form& form, std::string_view event) {
     const std::size_t colon = event.rfind(':');
     if (colon == std::string_view::npos) return false;
     const std::string_view control = event.substr(0, colon);
@@ -70,7 +72,7 @@ void print_graph(const waves::testing::RecordingSurface& surface, bool last) {
     std::printf("  %s: {\"scale\": [%.9g, %.9g, %.9g, %.9g], ", quoted(surface.name()).c_str(),
                 static_cast<double>(scale[0]), static_cast<double>(scale[1]), static_cast<double>(scale[2]),
                 static_cast<double>(scale[3]));
-    waves::Rgb colour{};
+    Rgb colour{};
     for (const DrawCall& call : surface.picture()) {
         if (call.op == Op::set_pen_colour) colour = call.colour;
     }
@@ -85,7 +87,7 @@ void print_graph(const waves::testing::RecordingSurface& surface, bool last) {
 
 void print_labels(const RecordedForm& recorded) {
     std::printf("{");
-    for (std::size_t i = 0; i < waves::kComponentCount; ++i) {
+    for (std::size_t i = 0; i < kComponentCount; ++i) {
         std::printf("\"Labela(%zu)\": %s, \"Labelb(%zu)\": %s, ", i, quoted(recorded.Labela[i].text()).c_str(), i,
                     quoted(recorded.Labelb[i].text()).c_str());
     }
@@ -99,7 +101,7 @@ void print_checked(RecordedForm& recorded) {
     const char* separator = "";
     std::printf("[");
     for (const ControlSpec& control : window_layout()) {
-        waves::OptionSelection** slot = option_slot(recorded.form, control.name);
+        OptionSelection** slot = option_slot(recorded.form, control.name);
         if (slot == nullptr || !static_cast<const waves::testing::RecordingOption*>(*slot)->selected()) continue;
         std::printf("%s%s", separator, quoted(control.name).c_str());
         separator = ", ";
@@ -109,14 +111,14 @@ void print_checked(RecordedForm& recorded) {
 
 int read_lessons() {
     for (std::string line; std::getline(std::cin, line);) {
-        const auto read = waves::read_state_text(line);
-        if (const auto* refusal = std::get_if<waves::StateRefusal>(&read)) {
+        const auto read = read_state_text(line);
+        if (const auto* refusal = std::get_if<StateRefusal>(&read)) {
             std::printf("{\"refused\": %s}\n", quoted(waves::refusal_text(*refusal, refusal->reason)).c_str());
             continue;
         }
         RecordedForm recorded;
-        waves::Form_Load(recorded.form);
-        waves::open_in_state(recorded.form, std::get<waves::LessonState>(read));
+        Form_Load(recorded.form);
+        open_in_state(recorded.form, std::get<LessonState>(read));
         std::printf("{\"labels\": ");
         print_labels(recorded);
         std::printf(", \"checked\": ");
@@ -128,28 +130,31 @@ int read_lessons() {
 
 }  // namespace
 
+}  // namespace waves
+
 int main(int argc, char* argv[]) {
+    using namespace waves;
     if (argc == 2 && std::string_view(argv[1]) == "--read-lessons") return read_lessons();
     RecordedForm recorded;
-    waves::Form_Load(recorded.form);
+    Form_Load(recorded.form);
     bool state_only = false;
     for (int n = 1; n < argc; ++n) {
         const std::string_view argument = argv[n];
         if (argument == "--state-only") {
             state_only = true;
         } else if (argument.starts_with("--lesson=")) {
-            const auto read = waves::read_state_text(argument.substr(9));
-            if (!std::holds_alternative<waves::LessonState>(read)) {
+            const auto read = read_state_text(argument.substr(9));
+            if (!std::holds_alternative<LessonState>(read)) {
                 std::fprintf(stderr, "core_expectations: a lesson that cannot be opened: '%s'\n", argv[n]);
                 return 2;
             }
-            waves::open_in_state(recorded.form, std::get<waves::LessonState>(read));
+            open_in_state(recorded.form, std::get<LessonState>(read));
         } else if (!run_event(recorded.form, argument)) {
             std::fprintf(stderr, "core_expectations: no handler for '%s'\n", argv[n]);
             return 2;
         }
     }
-    const std::string state = waves::state_text(waves::lesson_state(recorded.form.params));
+    const std::string state = state_text(lesson_state(recorded.form.params));
     if (state_only) {
         std::printf("{\"state\": %s}\n", quoted(state).c_str());
         return 0;

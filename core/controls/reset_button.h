@@ -4,7 +4,7 @@
 // all the same.
 #pragma once
 
-#include "app/form.h"
+#include "core/app/form.h"
 
 namespace waves {
 

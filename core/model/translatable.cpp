@@ -1,4 +1,4 @@
-#include "app/translatable.h"
+#include "core/model/translatable.h"
 
 namespace waves {
 

@@ -1,4 +1,4 @@
-#include "app/number_text.h"
+#include "core/model/number_text.h"
 
 #include <array>
 #include <charconv>

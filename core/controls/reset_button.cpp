@@ -1,6 +1,6 @@
-#include "app/reset.h"
+#include "core/controls/reset_button.h"
 
-#include "app/span_redraw.h"
+#include "core/app/span_redraw.h"
 
 namespace waves {
 
