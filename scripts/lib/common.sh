@@ -57,6 +57,10 @@ all_test_packages=(
     "${web_packages[@]}" "${web_test_packages[@]}"
 )
 
+# The lesson text's fuzzer (scripts/fuzz): clang 14 and its runtimes of
+# libFuzzer and the sanitizers; g++ brings the C++ library clang uses.
+fuzz_packages=(clang-14 libclang-rt-14-dev g++ cmake ninja-build)
+
 # What scripts/fresh-check needs on this machine: debootstrap for the
 # throwaway systems, and the X server and xdotool that show the run
 # command's window.

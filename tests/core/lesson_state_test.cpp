@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <variant>
@@ -15,12 +18,20 @@
 #include "core/controls/reference_controls.h"
 #include "core/controls/step_size_controls.h"
 #include "core/controls/time_span_controls.h"
+#include "tests/support/lesson_text_promises.h"
 #include "tests/support/recorded_form.h"
 
 namespace waves {
 namespace {
 
 using testing::LoadedForm;
+
+// The sentence a text is refused in, or "" where it is accepted.
+std::string refusal_of(std::string_view text) {
+    const auto read = read_state_text(text);
+    const auto* refusal = std::get_if<StateRefusal>(&read);
+    return refusal ? refusal_text(*refusal, refusal->reason) : "";
+}
 
 }  // namespace
 
@@ -70,6 +81,7 @@ TEST(LessonStateText, ReadsEveryTextOfTheTableAsItSays) {
         ASSERT_NE(tab, std::string::npos) << line;
         const std::string text = line.substr(0, tab);
         const std::string expected = line.substr(tab + 1);
+        EXPECT_EQ(testing::broken_lesson_text_promise(text), "");
         const auto read = read_state_text(text);
         if (const auto* state = std::get_if<LessonState>(&read)) {
             EXPECT_EQ("= " + state_text(*state), expected) << text;
@@ -81,6 +93,58 @@ TEST(LessonStateText, ReadsEveryTextOfTheTableAsItSays) {
         ++rows;
     }
     EXPECT_GE(rows, 30);
+}
+
+// Every input on which the fuzzer (./scripts/fuzz) ever found a promise
+// broken, kept as it found it.
+TEST(LessonStateText, KeepsItsPromisesOnEveryInputTheFuzzerFoundOneBrokenWith) {
+    int inputs = 0;
+    for (const auto& kept : std::filesystem::directory_iterator(WAVES_LESSON_TEXT_FAILURES)) {
+        std::ifstream file(kept.path(), std::ios::binary);
+        const std::string text{std::istreambuf_iterator<char>(file), {}};
+        EXPECT_EQ(testing::broken_lesson_text_promise(text), "") << kept.path();
+        ++inputs;
+    }
+    EXPECT_GE(inputs, 1);
+}
+
+// A number is a '-' or not, digits, and a point with digits after it or
+// no point: every other shape, in each place a number stands, is refused,
+// and in a wave as malformed rather than as the number it nearly is.
+TEST(LessonStateText, RefusesEveryMalformedNumberInEveryPlace) {
+    const std::string_view shapes[] = {"1.", ".1", "", "-", "-.1", "1..0", "1.0.", "1.-1", "--1", "+1",
+                                       " 1", "1 ", "1e0", "0x1", "1,0", "\xef\xbc\x91"};
+    const std::string_view places[] = {"A=#c1", "A=1c#", "W=#s1", "t=#", "sa=#", "sn=#"};
+    for (const std::string_view shape : shapes) {
+        for (const std::string_view place : places) {
+            std::string text(place);
+            text.replace(text.find('#'), 1, shape);
+            const std::string refusal = refusal_of(text);
+            EXPECT_NE(refusal, "") << text;
+            if (place.starts_with("A=") || place.starts_with("W=")) {
+                EXPECT_NE(refusal.find(" is not an amplitude, c or s,"), std::string::npos) << text << ": " << refusal;
+            }
+        }
+    }
+}
+
+// Every character outside printable ASCII (the control characters, DEL and
+// each byte of a character beyond ASCII), wherever in a refused text it
+// stands, is shown as '?' exactly where a printable one would be shown.
+TEST(LessonStateText, ARefusalShowsEveryCharacterThatIsNotPrintableAsAQuestionMark) {
+    const std::string_view places[] = {"A=1c1~", "A=~c1", "~=1c1", "A~", "#~", "t=~", "sa=1~", "A=1c1&~&B=1"};
+    for (int byte = 0; byte < 256; ++byte) {
+        const char c = static_cast<char>(byte);
+        if (c >= 0x20 && c <= 0x7e) continue;
+        for (const std::string_view place : places) {
+            std::string text(place);
+            std::replace(text.begin(), text.end(), '~', c);
+            std::string expected = refusal_of(place);
+            std::replace(expected.begin(), expected.end(), '~', '?');
+            EXPECT_EQ(refusal_of(text), expected) << "character " << byte << " in " << place;
+        }
+    }
+    EXPECT_EQ(refusal_of("A= ~"), "A= ~ is not an amplitude, c or s, and a frequency, as in A=3c1.");
 }
 
 // The clicks that reach a lesson from start-up: the big steps first, then

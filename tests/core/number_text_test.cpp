@@ -34,6 +34,10 @@ TEST(NumberText, SignificantDigitsFollowThePrecision) {
     // 0.1 + 0.2 is 0.30000000000000004 in double: fifteen digits give "0.3".
     EXPECT_EQ(number_text(0.1 + 0.2), "0.3");
     EXPECT_EQ(number_text(-0.5), "-0.5");
+    // A single-precision label keeps seven digits and no more: spans of 7
+    // digits read whole, one of 8 is rounded to 7 in exponent form.
+    EXPECT_EQ(number_text(1234567.0f), "1234567");
+    EXPECT_EQ(number_text(16777216.0f), "1.677722e+07");
 }
 
 TEST(NumberText, LargeWholeNumbersKeepEveryDigit) {

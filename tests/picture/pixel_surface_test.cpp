@@ -5,12 +5,16 @@
 
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "core/app/lesson_state.h"
 #include "core/app/start_up.h"
 #include "core/controls/component_controls.h"
+#include "core/controls/reference_controls.h"
 #include "core/controls/time_span_controls.h"
 #include "tests/support/recorded_form.h"
 
@@ -86,6 +90,58 @@ TEST(PixelSurface, ANewDeviceSizeRendersWhatDrawingAtThatSizeGives) {
         const int height = resized.surfaces[n]->raster().height();
         resized.surfaces[n]->set_device_size(359, static_cast<int>(std::lround(height * 1.5)));
         EXPECT_EQ(pixels_of(*resized.surfaces[n]), pixels_of(*direct.surfaces[n])) << "surface " << n;
+    }
+}
+
+// A click that redraws graphs in the frame they have (an amplitude, a
+// frequency, cos or sin) draws what a window opened in the lesson it
+// reaches draws: no curve starts where the curve before it ended.
+TEST(PixelSurface, AClickWithoutANewFrameDrawsWhatOpeningItsLessonDraws) {
+    const std::function<void(Form&)> clicks[] = {
+        [](Form& f) { SpinButton3_SpinUp(f, 0); }, [](Form& f) { SpinButton4_SpinUp(f, 0); },
+        [](Form& f) { switch_s_Click(f, 0); },     [](Form& f) { SpinButton2_SpinDown(f); },
+        [](Form& f) { Option10_Click(f); },        [](Form& f) { SpinButton1_SpinDown(f); },
+    };
+    PixelForm clicked(1.0);
+    Form_Load(clicked.form);
+    for (std::size_t click = 0; click < std::size(clicks); ++click) {
+        clicks[click](clicked.form);
+        PixelForm opened(1.0);
+        Form_Load(opened.form);
+        open_in_state(opened.form, lesson_state(clicked.form.params));
+        for (std::size_t n = 0; n < clicked.surfaces.size(); ++n) {
+            EXPECT_TRUE(pixels_of(*clicked.surfaces[n]) == pixels_of(*opened.surfaces[n]))
+                << "surface " << n << " after click " << click;
+        }
+    }
+}
+
+// A column lights exactly the pixels that the same line drawn pixel by
+// pixel lights, wherever above, inside or below the picture its ends lie:
+// a dotted one keeps the phase of its start pixel across the edge.
+TEST(PixelRaster, AColumnLightsWhatTheSameLineLightsAcrossEitherEdge) {
+    for (const PenStyle style : {PenStyle::dotted, PenStyle::solid}) {
+        for (int from = -7; from <= 16; ++from) {
+            for (int to = -7; to <= 16; ++to) {
+                PixelRaster column;
+                PixelRaster line;
+                column.reset(3, 9, kWhite);
+                line.reset(3, 9, kWhite);
+                column.draw_column(1, from, to, kGreen, style);
+                line.draw_line({1, from}, {1, to}, kGreen, style);
+                const auto picture = [](const PixelRaster& raster) {  // the rows, '#' where lit
+                    std::string rows;
+                    for (int row = 0; row < 9; ++row) {
+                        for (int column = 0; column < 3; ++column) {
+                            rows += raster.pixel(column, row) == PixelRaster::packed(kGreen) ? '#' : '.';
+                        }
+                        rows += ' ';
+                    }
+                    return rows;
+                };
+                EXPECT_EQ(picture(column), picture(line)) << "rows " << from << " to " << to;
+            }
+        }
     }
 }
 

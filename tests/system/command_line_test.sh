@@ -45,6 +45,8 @@ rows=(
     "worksheet.png|2||waves: Unexpected argument 'worksheet.png'.\n$hint"
     "--version extra|2||waves: Unexpected argument 'extra'.\n$hint"
     "--help --bogus|2||waves: Unknown option 'bogus'.\n$hint"
+    "--bogus -worse --worst|2||waves: Unknown option 'bogus'.\n$hint"
+    "one two three|2||waves: Unexpected argument 'one'.\n$hint"
     "--help=all|2||waves: Unexpected value after '--help'.\n$hint"
 )
 

@@ -224,10 +224,16 @@ test('a browser that asks for Japanese gets the Japanese names and descriptions'
   assert.deepEqual(said, []);
   await context.close();
 
-  const english = await open({ locale: 'en-GB' });
-  assert.equal(await english.page.locator('html').getAttribute('lang'), 'en');
-  assert.ok(await english.page.getByRole('spinbutton', { name: 'A amplitude', exact: true }).count());
-  await english.context.close();
+  // The first of the browser's languages that the page speaks, English
+  // among them; English where it speaks none.
+  for (const [languages, lang, name] of [[['en-GB', 'ja-JP'], 'en', 'A amplitude'], [['fr-FR', 'ja'], 'ja', 'A の振幅'],
+                                         [['de-DE', 'fr'], 'en', 'A amplitude']]) {
+    const other = await open({ init: `Object.defineProperty(Navigator.prototype, 'languages',
+                                                            { get: () => ${JSON.stringify(languages)} });` });
+    assert.equal(await other.page.locator('html').getAttribute('lang'), lang, languages.join());
+    assert.ok(await other.page.getByRole('spinbutton', { name, exact: true }).count(), languages.join());
+    await other.context.close();
+  }
 
   const unavailable = await open({ locale: 'ja', init: 'delete globalThis.WebAssembly;', ready: false });
   await unavailable.page.locator('#waves-unavailable').waitFor();

@@ -82,8 +82,8 @@ test('when the viewport changes, the window is fitted again and its pictures dra
   await context.close();
 });
 
-// A press on an arrow pair, by finger (CDP touch events) or by pen, at a
-// point given as fractions of the pair's box.
+// A press on an arrow pair, by finger (CDP touch events), by pen or by
+// mouse, at a point given as fractions of the pair's box.
 async function pointer(context, page, by) {
   const cdp = await context.newCDPSession(page);
   const at = async (name, [across, down]) => {
@@ -102,7 +102,7 @@ async function pointer(context, page, by) {
   }
   const pen = async (type, name, spot) => cdp.send('Input.dispatchMouseEvent', {
     type, ...(await at(name, spot)), button: 'left', buttons: type === 'mouseReleased' ? 0 : 1, clickCount: 1,
-    pointerType: 'pen' });
+    pointerType: by });
   let last;
   return {
     press: async (name, spot) => { last = [name, spot]; await pen('mousePressed', name, spot); },
@@ -111,17 +111,19 @@ async function pointer(context, page, by) {
   };
 }
 
-test('by finger and by pen an arrow steps once per tap; held, it repeats until lifted, cancelled or left', async () => {
+test('by finger, pen or mouse an arrow steps once per tap; held, it repeats until let go in any way', async () => {
   const { page, context, said } = await open({ touch: true, clock: true });
   await page.clock.pauseAt(await page.evaluate(() => Date.now()) + 1000);
-  const devices = { touch: await pointer(context, page, 'touch'), pen: await pointer(context, page, 'pen') };
+  const devices = { touch: await pointer(context, page, 'touch'), pen: await pointer(context, page, 'pen'),
+                    mouse: await pointer(context, page, 'mouse') };
   const value = async (name) => Number(await spin(page, name).getAttribute('aria-valuetext'));
   const upper = [0.5, 0.25];
   const lower = [0.5, 0.75];
   const outside = [-1.5, 0.25];
-  // Each row: the pair, the finger or pen, where it lands, and how the
+  // Each row: the pair, the finger, pen or mouse, where it lands, and how the
   // press ends: at once (a tap) or, held 600 ms, by lifting, by the
-  // browser cancelling it, or by sliding off the pair.
+  // browser cancelling it, by sliding off the pair, or by the page losing
+  // the focus (another window or tab taken) while it is still down.
   const presses = [
     ['A frequency', 'touch', upper, 'tap'],
     ['A amplitude', 'touch', upper, 'lift'],
@@ -132,7 +134,14 @@ test('by finger and by pen an arrow steps once per tap; held, it repeats until l
     ['B amplitude', 'pen', upper, 'tap'],
     ['C amplitude', 'pen', upper, 'lift'],
     ['D frequency', 'pen', upper, 'leave'],
+    ['D amplitude', 'touch', upper, 'blur'],
+    ['C amplitude', 'pen', upper, 'blur'],
+    ['A frequency', 'mouse', upper, 'lift'],
+    ['B amplitude', 'mouse', upper, 'leave'],
+    ['t span', 'mouse', upper, 'blur'],
   ];
+  const endings = { leave: (device, name) => device.move(name, outside),
+                    blur: () => page.evaluate(() => dispatchEvent(new FocusEvent('blur'))) };
   for (const [name, by, spot, end] of presses) {
     const device = devices[by];
     const row = `${name} by ${by}, ${end}`;
@@ -149,11 +158,11 @@ test('by finger and by pen an arrow steps once per tap; held, it repeats until l
       assert.equal(await value(name), stepped(2), `${row}: 500 ms`);
       await page.clock.runFor(100);
       assert.equal(await value(name), stepped(4), `${row}: 600 ms`);
-      await (end === 'leave' ? device.move(name, outside) : device[end]());
+      await (endings[end] ? endings[end](device, name) : device[end]());
     }
     await page.clock.runFor(1000);
     assert.equal(await value(name), stepped(end === 'tap' ? 1 : 4), `${row}: after the end`);
-    if (end === 'leave') await device.lift();
+    if (endings[end]) await device.lift();
   }
   assert.deepEqual(said, []);
   await context.close();

@@ -125,6 +125,14 @@ test('every lesson of the shared table opens, or is refused in one sentence that
       assert.deepEqual({ labels: shown.labels, checked: shown.checked }, started, row.text);
     }
   }
+  // A span of seven digits reads whole and one of eight in seven digits, as
+  // the desktop writes a single-precision number (number_text_test.cpp).
+  for (const [span, label] of [['1234567', '1234567'], ['16777216', '1.677722e+07']]) {
+    await page.goto('about:blank');
+    await page.goto(`${pageUrl}#t=${span}`);
+    await page.waitForSelector('#waves[data-ready]');
+    assert.equal((await page.evaluate(shownLesson)).labels.labelt, label, `t=${span}`);
+  }
   assert.deepEqual(said, []);
   await context.close();
 
@@ -137,6 +145,30 @@ test('every lesson of the shared table opens, or is refused in one sentence that
   const results = await japanese.page.evaluate(() => axe.run(document));
   assert.deepEqual(results.violations.map((v) => v.id), []);
   await japanese.context.close();
+});
+
+test('clicks in quick succession rewrite the address at most every 100 ms, and the last lesson arrives', async () => {
+  const { page, context, said } = await open({ clock: true, init: () => {
+    const replace = history.replaceState.bind(history);
+    globalThis.addressWrites = [];
+    history.replaceState = (...args) => { addressWrites.push(performance.now()); return replace(...args); };
+  } });
+  await page.clock.pauseAt(await page.evaluate(() => Date.now()) + 1000);
+  const clicks = 40;
+  for (let n = 0; n < clicks; ++n) {
+    await clickArrow(page, 'A frequency', 'up');
+    await page.clock.runFor(7);
+  }
+  await page.clock.runFor(100);
+  // A click every 7 ms for 280 ms: the first is written at once, then one
+  // each 100 ms, the last once its 100 ms are up.
+  const writes = await page.evaluate(() => addressWrites);
+  assert.ok(writes.length >= 3 && writes.length <= 4, `${writes.length} writes for ${clicks} clicks in 280 ms`);
+  writes.slice(1).forEach((at, n) => assert.ok(at - writes[n] >= 100, `${at - writes[n]} ms apart`));
+  const expected = coreExpectations(['--state-only', ...Array(clicks).fill('SpinButton4(0):up')]);
+  assert.equal(await page.evaluate(() => location.hash), '#' + expected.state);
+  assert.deepEqual(said, []);
+  await context.close();
 });
 
 // A random event for one of the page's controls, in the core's words.
