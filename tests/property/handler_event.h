@@ -2,11 +2,10 @@
 // runs and, for the controls of a component row, on which component (0..3
 // for A..D).
 //
-// The events are those of the window's event binding (layout/control_events.h),
-// one for each of its entries, in its order. Handler is the model's own
-// name for each handler (handler_model.h has a rule for every one); an
-// entry of the binding is matched to it by the handler's name there, and
-// running an event runs the handler the binding gives.
+// The events are the entries of the window's event binding
+// (layout/control_events.h), in its order, each matched to the model's
+// Handler (handler_model.h) by the handler's name there; running an event
+// runs the function the binding gives.
 #pragma once
 
 #include <cstdint>
@@ -18,30 +17,20 @@
 
 namespace waves::property {
 
+// The handlers the model has a rule for, named as the event binding names them.
+#define WAVES_MODEL_HANDLERS(X)                                                                          \
+    X(Command1_Click)                                                                                    \
+    X(SpinButton3_SpinUp) X(SpinButton3_SpinDown) X(SpinButton4_SpinUp) X(SpinButton4_SpinDown)          \
+    X(switch_c_Click) X(switch_s_Click)                                                                  \
+    X(SpinButton1_SpinUp) X(SpinButton1_SpinDown) X(SpinButton2_SpinUp) X(SpinButton2_SpinDown)          \
+    X(Option9_Click) X(Option10_Click) X(SpinButton11_SpinUp) X(SpinButton11_SpinDown)                   \
+    X(Option1_Click) X(Option2_Click) X(Option3_Click) X(Option4_Click)                                  \
+    X(Option5_Click) X(Option6_Click) X(Option7_Click) X(Option8_Click)
+
 enum class Handler : std::uint8_t {
-    Command1_Click,
-    SpinButton3_SpinUp,
-    SpinButton3_SpinDown,
-    SpinButton4_SpinUp,
-    SpinButton4_SpinDown,
-    switch_c_Click,
-    switch_s_Click,
-    SpinButton1_SpinUp,
-    SpinButton1_SpinDown,
-    SpinButton2_SpinUp,
-    SpinButton2_SpinDown,
-    Option9_Click,
-    Option10_Click,
-    SpinButton11_SpinUp,
-    SpinButton11_SpinDown,
-    Option1_Click,
-    Option2_Click,
-    Option3_Click,
-    Option4_Click,
-    Option5_Click,
-    Option6_Click,
-    Option7_Click,
-    Option8_Click,
+#define WAVES_HANDLER_ENUMERATOR(name) name,
+    WAVES_MODEL_HANDLERS(WAVES_HANDLER_ENUMERATOR)
+#undef WAVES_HANDLER_ENUMERATOR
 };
 inline constexpr std::size_t kHandlerCount = static_cast<std::size_t>(Handler::Option8_Click) + 1;
 
