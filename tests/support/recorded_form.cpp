@@ -1,7 +1,5 @@
 #include "tests/support/recorded_form.h"
 
-#include <stdexcept>
-
 #include "core/app/start_up.h"
 #include "layout/layout_table.h"
 
@@ -12,9 +10,8 @@ namespace {
 // A recording surface of the height the layout gives the graph called name.
 std::unique_ptr<RecordingSurface> surface(const std::string& name, DrawLog& log) {
     const std::vector<ControlSpec>& layout = window_layout();
-    const int index = control_index(layout, name);
-    if (index < 0) throw std::logic_error("the layout has no graph " + name);
-    return std::make_unique<RecordingSurface>(name, layout[static_cast<std::size_t>(index)].height, log);
+    const auto index = static_cast<std::size_t>(control_index(layout, name));
+    return std::make_unique<RecordingSurface>(name, layout.at(index).height, log);
 }
 
 }  // namespace

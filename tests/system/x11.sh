@@ -24,15 +24,10 @@ x11_window_title="波の合成と積"
 x11_server_timeout=20   # seconds for Xvfb to take connections
 x11_window_timeout=20   # seconds for the window to appear
 
-# Where the controls lie: x11_places maps "client" (the client area),
-# "outer" (the window's outer size) and every control's layout name to
-# "LEFT TOP WIDTH HEIGHT" in twips from the client area, and
-# x11_twips_per_pixel converts them. Both come from the bash file that
-# window_places (tests/system/window_places.cpp) writes from the layout
-# tables at build time, named by x11_places_file (by default
-# $WAVES_WINDOW_PLACES) and read by x11_read_places, or on first use.
-# Pixels are twips / x11_twips_per_pixel, rounded, as the window lays
-# itself out.
+# Where the controls lie: x11_places and x11_twips_per_pixel, read on first
+# use from x11_places_file, which window_places (window_places.cpp) writes
+# from the layout tables at build time. Pixels are twips divided by
+# x11_twips_per_pixel, rounded, as the window lays itself out.
 x11_places_file="${x11_places_file:-${WAVES_WINDOW_PLACES:-}}"
 declare -gA x11_places=()
 x11_twips_per_pixel=""
