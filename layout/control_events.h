@@ -1,5 +1,6 @@
 // Which event of which control runs which handler: the event binding of the
-// window as data, read by both front ends.
+// window as data, read by both front ends and by the tests, which find each
+// handler by its name here.
 //
 // Arrow pairs report spin_up and spin_down; option buttons report click when
 // the user makes them the selected one; the RESET button reports click.
@@ -18,6 +19,7 @@ enum class ControlEvent { spin_up, spin_down, click };
 struct ControlHandler {
     std::string control;  // the layout name: "SpinButton3(1)"
     ControlEvent event = ControlEvent::click;
+    std::string handler_name;  // the handler's own name: "SpinButton3_SpinUp"
     void (*handler)(Form& form, int index) = nullptr;
     int index = 0;  // the control array index the handler receives
 };

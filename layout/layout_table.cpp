@@ -1,6 +1,7 @@
 #include "layout/layout_table.h"
 
 #include <array>
+#include <cassert>
 
 namespace waves {
 
@@ -227,6 +228,21 @@ int control_index(const std::vector<ControlSpec>& layout, std::string_view name)
         if (layout[index].name == name) return static_cast<int>(index);
     }
     return -1;
+}
+
+TwipRect window_rect(const std::vector<ControlSpec>& layout, int index) {
+    assert(index >= 0);
+    const ControlSpec& control = layout[static_cast<std::size_t>(index)];
+    TwipRect rect{control.left, control.top, control.width, control.height};
+    for (std::string_view container = control.container; container != "Form1";) {
+        const int up = control_index(layout, container);
+        assert(up >= 0);
+        const ControlSpec& outer = layout[static_cast<std::size_t>(up)];
+        rect.left += outer.left;
+        rect.top += outer.top;
+        container = outer.container;
+    }
+    return rect;
 }
 
 }  // namespace waves

@@ -52,6 +52,18 @@ const std::vector<ControlSpec>& window_layout();
 // The index of the control called name in layout, or -1 if it has none.
 int control_index(const std::vector<ControlSpec>& layout, std::string_view name);
 
+// A rectangle in twips.
+struct TwipRect {
+    int left = 0, top = 0, width = 0, height = 0;
+    friend bool operator==(const TwipRect&, const TwipRect&) = default;
+};
+
+// Where the control at index lies in the window: its rectangle in twips
+// from the top-left of the client area, the positions of its containers
+// added to its own.
+// REQUIRES: index and every container above it are in layout.
+TwipRect window_rect(const std::vector<ControlSpec>& layout, int index);
+
 // The window's caption and client area in twips.
 inline constexpr std::string_view kWindowCaption = "波の合成と積";
 inline constexpr int kClientWidthTwips = 9840;

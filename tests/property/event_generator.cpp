@@ -122,7 +122,8 @@ Event EventGenerator::choose(const Parameters& params) {
 }
 
 Event EventGenerator::any_event() {
-    return all_events()[static_cast<std::size_t>(below(static_cast<int>(kEventCount)))];
+    const std::vector<Event>& events = all_events();
+    return events[static_cast<std::size_t>(below(static_cast<int>(events.size())))];
 }
 
 Event EventGenerator::step_option() {

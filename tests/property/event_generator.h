@@ -1,16 +1,16 @@
 // A random sequence of events, the same for the same seed.
 //
 // Pure chance would seldom reach the edges, so the choice is weighted
-// towards them. The values move by events picked uniformly from all 41, by
-// runs of one arrow, and by steering a value to a bound (an amplitude or
-// the reference frequency to 0, 99, 100 or 109, a component frequency to
-// 0, the span to 1) with the steps that land on it exactly, followed by
-// pushes against the bound. Between those moves come, most of the time,
-// events that the handler model says are refused in the current state
-// (every guard that holds a value at its bound right now) and step
-// choices, with the finest and the coarsest steps preferred. Those cost
-// no redraw, which keeps a long run fast while every guard is tried in
-// many states.
+// towards them. The values move by events picked uniformly from all events
+// (all_events()), by runs of one arrow, and by steering a value to a bound
+// (an amplitude or the reference frequency to 0, 99, 100 or 109, a component
+// frequency to 0, the span to 1) with the steps that land on it exactly,
+// followed by pushes against the bound. Between those moves come, most of
+// the time, events that the handler model says are refused in the current
+// state (every guard that holds a value at its bound right now) and step
+// choices, with the finest and the coarsest steps preferred. Those cost no
+// redraw, which keeps a long run fast while every guard is tried in many
+// states.
 //
 // The span stays at most kModestSpan, because every redraw draws one grid
 // line per period, except for long climbs well beyond it, each followed by

@@ -101,8 +101,8 @@ private:
         }
     }
 
-    std::array<std::uint64_t, static_cast<std::size_t>(Handler::Option8_Click) + 1> handler_runs_{};
-    std::array<std::uint64_t, static_cast<std::size_t>(Handler::Option8_Click) + 1> refused_{};
+    std::array<std::uint64_t, kHandlerCount> handler_runs_{};
+    std::array<std::uint64_t, kHandlerCount> refused_{};
     std::array<std::uint64_t, 4> redraws_{};  // by Redraw
     std::array<std::uint64_t, 4> amplitude_bound_{};
     std::uint64_t frequency_zero_ = 0;

@@ -62,6 +62,7 @@
 #include "tests/property/run_settings.h"
 #include "ui/appearance.h"
 #include "ui/graph_surface_widget.h"
+#include "layout/form_parts.h"
 #include "layout/layout_table.h"
 #include "ui/main_window.h"
 #include "ui/option_button.h"
@@ -107,35 +108,23 @@ std::string mib(std::int64_t kib) {
 
 std::string index_suffix(int index) { return "(" + std::to_string(index) + ")"; }
 
-// The real widget an event is given to, and how.
+// The real widget an event is given to, and how: the control the event
+// binding sends it from, clicked on an arrow for spin_up and spin_down, and
+// for a click pushed if it is a push button, else chosen as an option button.
 class WindowDriver {
 public:
     explicit WindowDriver(const MainWindow& window) {
         const ControlTree& controls = window.controls();
         for (const Event event : all_events()) {
+            const ControlHandler& entry = binding(event);
             Target& target = targets_[key(event)];
-            const std::string name = control_name(event);
-            switch (event.handler) {
-                case Handler::Command1_Click:
-                    target = {&controls.get<QPushButton>(name), Action::push};
-                    break;
-                case Handler::SpinButton3_SpinUp:
-                case Handler::SpinButton4_SpinUp:
-                case Handler::SpinButton1_SpinUp:
-                case Handler::SpinButton2_SpinUp:
-                case Handler::SpinButton11_SpinUp:
-                    target = {&controls.get<SpinButton>(name), Action::arrow_up};
-                    break;
-                case Handler::SpinButton3_SpinDown:
-                case Handler::SpinButton4_SpinDown:
-                case Handler::SpinButton1_SpinDown:
-                case Handler::SpinButton2_SpinDown:
-                case Handler::SpinButton11_SpinDown:
-                    target = {&controls.get<SpinButton>(name), Action::arrow_down};
-                    break;
-                default:
-                    target = {&controls.get<OptionButton>(name), Action::choose};
-                    break;
+            if (entry.event != ControlEvent::click) {
+                const bool up = entry.event == ControlEvent::spin_up;
+                target = {&controls.get<SpinButton>(entry.control), up ? Action::arrow_up : Action::arrow_down};
+            } else if (auto* button = qobject_cast<QPushButton*>(controls.find(entry.control))) {
+                target = {button, Action::push};
+            } else {
+                target = {&controls.get<OptionButton>(entry.control), Action::choose};
             }
         }
     }
@@ -169,31 +158,6 @@ public:
         QCoreApplication::processEvents();
     }
 
-    static std::string control_name(Event event) {
-        const std::string i = index_suffix(event.index);
-        switch (event.handler) {
-            case Handler::Command1_Click: return "Command1";
-            case Handler::SpinButton3_SpinUp:
-            case Handler::SpinButton3_SpinDown: return "SpinButton3" + i;
-            case Handler::SpinButton4_SpinUp:
-            case Handler::SpinButton4_SpinDown: return "SpinButton4" + i;
-            case Handler::switch_c_Click: return "switch_c" + i;
-            case Handler::switch_s_Click: return "switch_s" + i;
-            case Handler::SpinButton1_SpinUp:
-            case Handler::SpinButton1_SpinDown: return "SpinButton1";
-            case Handler::SpinButton2_SpinUp:
-            case Handler::SpinButton2_SpinDown: return "SpinButton2";
-            case Handler::Option9_Click: return "Option9";
-            case Handler::Option10_Click: return "Option10";
-            case Handler::SpinButton11_SpinUp:
-            case Handler::SpinButton11_SpinDown: return "SpinButton11";
-            default: break;
-        }
-        // Option1_Click .. Option8_Click, in order.
-        const int n = static_cast<int>(event.handler) - static_cast<int>(Handler::Option1_Click) + 1;
-        return "Option" + std::to_string(n);
-    }
-
 private:
     enum class Action { arrow_up, arrow_down, choose, push };
     struct Target {
@@ -205,7 +169,7 @@ private:
         return static_cast<std::size_t>(event.handler) * kComponentCount + static_cast<std::size_t>(event.index);
     }
 
-    std::array<Target, (static_cast<std::size_t>(Handler::Option8_Click) + 1) * kComponentCount> targets_{};
+    std::array<Target, kHandlerCount * kComponentCount> targets_{};
     std::uint64_t arrow_events_ = 0;
 };
 
@@ -303,29 +267,19 @@ private:
 class FreshSurfaces {
 public:
     explicit FreshSurfaces(const MainWindow& window) {
-        const std::vector<ControlSpec>& layout = window_layout();
-        const auto pair = [&](const std::string& name) -> GraphSurfaceWidget* {
-            GraphSurfaceWidget& shown = window.controls().get<GraphSurfaceWidget>(name);
-            QColor background;
-            for (const ControlSpec& control : layout) {
-                if (control.name == name) background = layout_colour(control.background);
-            }
+        for (const ControlSpec& control : window_layout()) {
+            GraphSurface** slot = surface_slot(form_.form, control.name);
+            if (slot == nullptr) continue;
+            GraphSurfaceWidget& shown = window.controls().get<GraphSurfaceWidget>(control.name);
+            const QColor background = layout_colour(control.background);
             auto fresh = std::make_unique<GraphSurfaceWidget>(background);
             fresh->resize(shown.size());
-            names_.push_back(name);
+            *slot = fresh.get();
+            names_.push_back(control.name);
             shown_.push_back(&shown);
             fresh_.push_back(fresh.get());
             owned_.push_back(std::move(fresh));
-            return fresh_.back();
-        };
-        Form& form = form_.form;
-        form.surfaces.std_grph = pair("std_grph");
-        for (std::size_t i = 0; i < kComponentCount; ++i) {
-            form.surfaces.Grph[i] = pair("Grph" + index_suffix(static_cast<int>(i)));
-            form.surfaces.m_grph[i] = pair("m_grph" + index_suffix(static_cast<int>(i)));
         }
-        form.surfaces.Gr = pair("Gr");
-        form.surfaces.m_gr = pair("m_gr");
     }
 
     // Appends a line to `problems` for every graph of the window whose
@@ -478,7 +432,7 @@ TEST(WindowSoak, RealWindowFollowsTheModelWithoutGrowing) {
             std::string before_it;
             for (std::uint64_t k = n >= kHistoryLength ? n - kHistoryLength + 1 : 0; k <= n; ++k) {
                 before_it += "\n  #" + std::to_string(k) + " " + event_name(history[k % kHistoryLength]) + " on " +
-                             WindowDriver::control_name(history[k % kHistoryLength]);
+                             binding(history[k % kHistoryLength]).control;
             }
             FAIL() << report("after event #" + std::to_string(n) + " " + event_name(event) + ":", problems)
                    << "\nrepeat with WAVES_PROPERTY_SEED=" << seed << " WAVES_PROPERTY_EVENTS=" << n + 1

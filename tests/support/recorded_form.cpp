@@ -1,15 +1,26 @@
 #include "tests/support/recorded_form.h"
 
 #include "core/app/start_up.h"
+#include "layout/layout_table.h"
 
 namespace waves::testing {
 
+namespace {
+
+// A recording surface of the height the layout gives the graph called name.
+std::unique_ptr<RecordingSurface> surface(const std::string& name, DrawLog& log) {
+    const std::vector<ControlSpec>& layout = window_layout();
+    const auto index = static_cast<std::size_t>(control_index(layout, name));
+    return std::make_unique<RecordingSurface>(name, layout.at(index).height, log);
+}
+
+}  // namespace
+
 RecordedForm::RecordedForm(TwipSize screen) : window(screen) {
-    const std::string letters = "ABCD";
     for (std::size_t i = 0; i < kComponentCount; ++i) {
         const std::string index = "(" + std::to_string(i) + ")";
-        Grph_[i] = std::make_unique<RecordingSurface>("Grph" + index, kSmallGraphHeight, log);
-        m_grph_[i] = std::make_unique<RecordingSurface>("m_grph" + index, kSmallGraphHeight, log);
+        Grph_[i] = surface("Grph" + index, log);
+        m_grph_[i] = surface("m_grph" + index, log);
         form.surfaces.Grph[i] = Grph_[i].get();
         form.surfaces.m_grph[i] = m_grph_[i].get();
         form.labels.Labela[i] = &Labela[i];
@@ -17,9 +28,9 @@ RecordedForm::RecordedForm(TwipSize screen) : window(screen) {
         form.options.switch_c[i] = &switch_c[i];
         form.options.switch_s[i] = &switch_s[i];
     }
-    Gr_ = std::make_unique<RecordingSurface>("Gr", kSumGraphHeight, log);
-    m_gr_ = std::make_unique<RecordingSurface>("m_gr", kSumGraphHeight, log);
-    std_grph_ = std::make_unique<RecordingSurface>("std_grph", kSmallGraphHeight, log);
+    Gr_ = surface("Gr", log);
+    m_gr_ = surface("m_gr", log);
+    std_grph_ = surface("std_grph", log);
     form.surfaces.Gr = Gr_.get();
     form.surfaces.m_gr = m_gr_.get();
     form.surfaces.std_grph = std_grph_.get();

@@ -1,7 +1,7 @@
 // A complete form wired to recorders: eleven recording surfaces sharing one
 // DrawLog, recording labels, option buttons and window. Surfaces have the
-// heights of the layout in twips (975 for the small graphs, 1815 for the
-// sums), so start-up measures the real h_ratio.
+// heights in twips that the layout gives the graphs of their names, so
+// start-up measures the real h_ratio.
 //
 // Not copyable or movable: the form points into it.
 #pragma once
@@ -63,10 +63,6 @@ private:
     float left_ = 0.0f;
     float top_ = 0.0f;
 };
-
-// Heights of the drawing areas in twips, as laid out in the window.
-inline constexpr double kSmallGraphHeight = 975.0;
-inline constexpr double kSumGraphHeight = 1815.0;
 
 class RecordedForm {
 public:

@@ -22,11 +22,6 @@ require_command fc-list fontconfig
 work=$(mktemp -d "${TMPDIR:-/tmp}/waves-fonts.XXXXXX") || fail "cannot make a folder"
 trap 'x11_stop; rm -rf "$work"' EXIT
 
-# The reference graph and its caption, in twips from the client area,
-# besides the controls x11.sh knows.
-x11_layout_twips["std_grph"]="5880 120 3615 975"
-x11_layout_twips["Label15"]="6360 120 2535 255"
-
 # --- A fontconfig that sees DejaVu only -------------------------------------
 
 dejavu_file=$(fc-list -f '%{file}\n' 'DejaVu Sans' | head -n 1)

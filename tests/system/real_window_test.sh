@@ -2,16 +2,17 @@
 # The real program in a real X server, driven by real X input.
 #
 # In a private Xvfb screen of 1024 x 768 pixels, with no window manager:
-# - start-up centres the window: the outer size 9930 x 7365 twips (662 x 491
-#   pixels) centred on the screen puts the outer top-left at (181, 138.5)
-#   pixels. Undecorated, the X window is the client area alone (9840 x 6900
-#   twips, 656 x 460 pixels) and its top-left is that outer top-left;
+# - start-up centres the window: its outer size (start-up's, as x11.sh
+#   reads it from the build) centred on the screen gives the outer top-left,
+#   to within half a pixel. Undecorated, the X window is the client area
+#   alone, of the layout's size, and its top-left is that outer top-left;
 # - five clicks on the upper arrow of A's amplitude and one on the upper
 #   arrow of A's frequency make A = 5 cos x: on the screen, A's graph goes
 #   from a flat line on the axis to a curve at +5 at the left edge and at -5
 #   in the middle (x = pi), and A's amplitude label changes.
 #
-# Usage: real_window_test.sh WAVES_PROGRAM SCREEN_PROBE
+# Usage: real_window_test.sh WAVES_PROGRAM SCREEN_PROBE, with
+# WAVES_WINDOW_PLACES naming the places window_places wrote (x11.sh).
 set -u
 program="$1"
 x11_probe_program="$2"
@@ -45,8 +46,8 @@ echo "window $x11_window on $DISPLAY: top-left ${x11_window_x},${x11_window_y},"
 
 # --- Centred as start-up computes it -------------------------------------
 
-outer_width_twips=9930
-outer_height_twips=7365
+x11_read_places || fail "cannot read where the layout puts the controls"
+read -r _ _ outer_width_twips outer_height_twips <<<"${x11_places[outer]}"
 
 # check_centred AXIS POSITION SCREEN_PIXELS OUTER_TWIPS: the position lies
 # within half a pixel of (screen - outer) / 2, the centred position in

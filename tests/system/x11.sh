@@ -6,6 +6,7 @@
 # and xdotool (x11_test_packages in common.sh).
 #
 #   x11_probe_program=/path/to/screen_probe
+#   x11_places_file=/path/to/window_places.sh   # or $WAVES_WINDOW_PLACES
 #   x11_stop_on_exit                  # whatever starts is stopped on any exit
 #   x11_start_server || …             # Xvfb, 1024 x 768, on a free display
 #   x11_start_program PROGRAM || …
@@ -23,25 +24,13 @@ x11_window_title="波の合成と積"
 x11_server_timeout=20   # seconds for Xvfb to take connections
 x11_window_timeout=20   # seconds for the window to appear
 
-# Where the controls the scripts click or read lie: left, top, width,
-# height in twips, measured from the window's client area (the layout's
-# window positions). Pixels are twips / 15, rounded, as the window lays
-# itself out.
-declare -gA x11_layout_twips=(
-    ["client"]="0 0 9840 6900"
-    ["Grph(0)"]="240 1200 3615 975"
-    ["Labela(0)"]="4200 1320 255 255"
-    ["SpinButton3(0)"]="4560 1200 255 375"
-    ["SpinButton4(0)"]="4560 1680 255 375"
-    ["SpinButton3(1)"]="4560 2160 255 375"
-    ["SpinButton4(1)"]="4560 2640 255 375"
-    ["switch_s(1)"]="5040 2640 615 195"
-    ["SpinButton11"]="4560 5040 255 375"
-    ["labelt"]="4200 5160 255 255"
-    ["Command1"]="4920 5160 855 255"
-    ["Gr"]="240 5040 3615 1815"
-)
-x11_twips_per_pixel=15
+# Where the controls lie: x11_places and x11_twips_per_pixel, read on first
+# use from x11_places_file, which window_places (window_places.cpp) writes
+# from the layout tables at build time. Pixels are twips divided by
+# x11_twips_per_pixel, rounded, as the window lays itself out.
+x11_places_file="${x11_places_file:-${WAVES_WINDOW_PLACES:-}}"
+declare -gA x11_places=()
+x11_twips_per_pixel=""
 
 x11_dir=""
 x11_server_pid=""
@@ -50,6 +39,25 @@ x11_window=""      # set by x11_find_window, with the window's position and size
 x11_window_x=0 x11_window_y=0 x11_window_width=0 x11_window_height=0
 x11_probe_program="${x11_probe_program:-}"
 
+# Reads x11_places and x11_twips_per_pixel from x11_places_file, unless
+# this shell has them already.
+x11_read_places() {
+    ((${#x11_places[@]} > 0)) && return 0
+    [ -r "$x11_places_file" ] || { echo "x11: cannot read the window's places from '$x11_places_file'" >&2; return 1; }
+    # shellcheck source=/dev/null
+    source "$x11_places_file" || return 1
+    ((${#x11_places[@]} > 0 && x11_twips_per_pixel > 0)) ||
+        { echo "x11: '$x11_places_file' gives no places" >&2; return 1; }
+}
+
+# x11_place NAME: sets the caller's left, top, width and height to the
+# control's place in twips from the client area.
+x11_place() {
+    x11_read_places || return 1
+    [ -n "${x11_places[$1]:-}" ] || { echo "x11: the layout has no control '$1'" >&2; return 1; }
+    read -r left top width height <<<"${x11_places[$1]}"
+}
+
 # Twips to whole pixels, halves rounded up. REQUIRES: twips >= 0.
 x11_pixels() {
     echo $(((2 * $1 + x11_twips_per_pixel) / (2 * x11_twips_per_pixel)))
@@ -57,10 +65,8 @@ x11_pixels() {
 
 # x11_rect NAME: "x y w h" in pixels from the window's client area.
 x11_rect() {
-    local twips="${x11_layout_twips[$1]:-}"
-    [ -n "$twips" ] || { echo "x11: no control '$1' in the table" >&2; return 1; }
     local left top width height
-    read -r left top width height <<<"$twips"
+    x11_place "$1" || return 1
     echo "$(x11_pixels "$left") $(x11_pixels "$top") $(x11_pixels "$width") $(x11_pixels "$height")"
 }
 
@@ -76,10 +82,8 @@ x11_screen_rect() {
 # or indicator (the middle of the square at the left end, where an option
 # button has its circle).
 x11_point() {
-    local twips="${x11_layout_twips[$1]:-}"
-    [ -n "$twips" ] || { echo "x11: no control '$1' in the table" >&2; return 1; }
     local left top width height qx qy
-    read -r left top width height <<<"$twips"
+    x11_place "$1" || return 1
     # In quarter twips, so that every point is a whole number.
     case "$2" in
         up) qx=$((4 * left + 2 * width)) qy=$((4 * top + height)) ;;

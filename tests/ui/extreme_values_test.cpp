@@ -15,6 +15,7 @@
 #include <set>
 
 #include "core/app/form.h"
+#include "layout/layout_table.h"
 #include "ui/appearance.h"
 #include "ui/graph_surface_widget.h"
 #include "ui/main_window.h"
@@ -30,9 +31,6 @@ using window_driver::label_text;
 using window_driver::open_window;
 
 namespace {
-
-const char* const kSurfaces[] = {"std_grph", "Grph(0)", "m_grph(0)", "Grph(1)", "m_grph(1)", "Grph(2)",
-                                 "m_grph(2)", "Grph(3)", "m_grph(3)", "Gr", "m_gr"};
 
 bool is_colour(QRgb pixel, int red, int green, int blue) {
     return qRed(pixel) == red && qGreen(pixel) == green && qBlue(pixel) == blue;
@@ -112,12 +110,14 @@ private:
 };
 
 void ExtremeValuesTest::expect_period_lines(const QString& when) {
-    for (const char* name : kSurfaces) {
-        const QImage picture = control<GraphSurfaceWidget>(*window, name).picture();
+    for (const ControlSpec& graph : window_layout()) {
+        if (graph.kind != ControlKind::graph_surface) continue;
+        const QImage picture = control<GraphSurfaceWidget>(*window, graph.name).picture();
         const std::set<int> expected = expected_columns(window->form().params, picture.width());
         const std::set<int> shown = period_line_columns(picture);
         QVERIFY2(shown == expected, qPrintable(QStringLiteral("%1, %2: period lines in %3, expected in %4")
-                                                   .arg(when, name, describe(shown), describe(expected))));
+                                                   .arg(when, QString::fromStdString(graph.name), describe(shown),
+                                                        describe(expected))));
     }
 }
 

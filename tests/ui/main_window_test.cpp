@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "core/app/lesson_state_text.h"
+#include "layout/layout_table.h"
 #include "ui/appearance.h"
 #include "ui/graph_surface_widget.h"
 #include "ui/main_window.h"
@@ -19,88 +20,20 @@ namespace waves {
 
 namespace {
 
-// Window positions and sizes in twips, as the layout tables give them.
-struct Placement {
-    QString name;
-    int left, top, width, height;
-};
+int pixels(int twips) { return qRound(twips / static_cast<double>(kTwipsPerPixel)); }
 
-QList<Placement> expected_placements() {
-    QList<Placement> rows = {
-        {"Frame13", 3840, 0, 5895, 1095},
-        {"Frame9", 0, 4920, 9735, 1935},
-        {"Frame8", 0, 3960, 9735, 1095},
-        {"Frame7", 0, 3000, 9735, 1095},
-        {"Frame6", 0, 2040, 9735, 1095},
-        {"Frame5", 0, 1080, 9735, 1095},
-        {"Frame14", 4920, 120, 852, 852},
-        {"Option10", 5040, 600, 615, 195},
-        {"Option9", 5040, 360, 615, 195},
-        {"std_grph", 5880, 120, 3615, 975},
-        {"Label15", 6360, 120, 2535, 255},
-        {"SpinButton2", 4560, 600, 255, 375},
-        {"SpinButton1", 4560, 120, 255, 375},
-        {"Label6(2)", 9450, 480, 255, 255},
-        {"Label18", 3960, 600, 255, 255},
-        {"Label17", 3960, 240, 255, 255},
-        {"value_std_b", 4200, 600, 255, 255},
-        {"value_std_a", 4200, 240, 255, 255},
-        {"m_gr", 5880, 5040, 3615, 1815},
-        {"Frame11", 3960, 5520, 855, 1215},
-        {"Option8", 4080, 6480, 615, 210},
-        {"Option7", 4080, 6240, 615, 210},
-        {"Option6", 4080, 6000, 615, 210},
-        {"Option5", 4080, 5760, 615, 210},
-        {"Frame12", 4920, 5520, 855, 1215},
-        {"Option4", 5040, 6480, 615, 210},
-        {"Option3", 5040, 6240, 615, 210},
-        {"Option2", 5040, 6000, 615, 210},
-        {"Option1", 5040, 5760, 615, 210},
-        {"Frame4", 3840, 4920, 2055, 1935},
-        {"Command1", 4920, 5160, 855, 255},
-        {"SpinButton11", 4560, 5040, 255, 375},
-        {"Label1", 3960, 5160, 252, 252},
-        {"labelt", 4200, 5160, 255, 255},
-        {"Gr", 240, 5040, 3615, 1815},
-        {"Label6(1)", 9480, 5760, 255, 255},
-        {"Label6(0)", 0, 5760, 255, 255},
-    };
-    // The component bands, with their top T: A 1080, B 2040, C 3000, D 3960.
-    const struct {
-        int top;
-        QString panel, a_label, f_label, letters;
-        int option_frame, cos_width, sin_width, sin_height;
-    } bands[] = {
-        {1080, "Frame_a", "Label7", "Label8", "Label2", 852, 615, 612, 195},
-        {2040, "Frame1", "Label9", "Label12", "Label3", 852, 615, 615, 195},
-        {3000, "Frame2", "Label10", "Label13", "Label4", 855, 612, 612, 252},
-        {3960, "Frame3", "Label11", "Label14", "Label5", 852, 612, 612, 252},
-    };
-    for (int i = 0; i < 4; ++i) {
-        const auto& b = bands[i];
-        const int t = b.top;
-        const QString n = QStringLiteral("(%1)").arg(i);
-        rows += {
-            {"m_grph" + n, 5880, t + 120, 3615, 975},
-            {b.panel, 3840, t, 2055, 1095},
-            {"Frame10" + n, 4920, t + 120, b.option_frame, b.option_frame},
-            {"switch_c" + n, 5040, t + 360, b.cos_width, 195},
-            {"switch_s" + n, 5040, t + 600, b.sin_width, b.sin_height},
-            {"SpinButton4" + n, 4560, t + 600, 255, 375},
-            {"SpinButton3" + n, 4560, t + 120, 255, 375},
-            {b.f_label, 3960, t + 600, 255, 255},
-            {b.a_label, 3960, t + 240, 255, 255},
-            {"Labela" + n, 4200, t + 240, 255, 255},
-            {"Labelb" + n, 4200, t + 600, 255, 255},
-            {"Grph" + n, 240, t + 120, 3615, 975},
-            {b.letters + "(1)", 9480, t + 480, 255, 255},
-            {b.letters + "(0)", 0, t + 480, 255, 255},
-        };
-    }
-    return rows;
+QRect pixels(const TwipRect& twips) {
+    return {pixels(twips.left), pixels(twips.top), pixels(twips.width), pixels(twips.height)};
 }
 
-int pixels(int twips) { return qRound(twips / 15.0); }
+// Where the widget lies in the window, in pixels.
+QRect window_rect_of(const QWidget& widget, const QWidget& window) {
+    return {widget.mapTo(&window, QPoint(0, 0)), widget.size()};
+}
+
+QString text_of(const QRect& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
 
 template <typename Widget = QWidget>
 Widget* control(const MainWindow& window, const QString& name) {
@@ -122,6 +55,7 @@ private slots:
     void cleanup() { window.reset(); }
 
     void every_control_sits_where_the_layout_puts_it();
+    void the_bands_graphs_and_controls_lie_where_the_design_puts_them();
     void window_has_its_caption_fixed_size_and_grey_background();
     void captions_fonts_and_colours_follow_the_layout();
     void start_state_shows_start_values_and_selections();
@@ -142,19 +76,59 @@ private:
 };
 
 void MainWindowTest::every_control_sits_where_the_layout_puts_it() {
-    const QList<Placement> rows = expected_placements();
-    QCOMPARE(rows.size(), 37 + 4 * 14);
-    for (const Placement& row : rows) {
-        QWidget* widget = control(*window, row.name);
-        QVERIFY2(widget != nullptr, qPrintable(row.name));
-        const QRect actual(widget->mapTo(window.get(), QPoint(0, 0)), widget->size());
-        const QRect expected(pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
-        QVERIFY2(actual == expected, qPrintable(QStringLiteral("%1 at %2,%3 %4x%5, expected %6,%7 %8x%9")
-                                                    .arg(row.name)
-                                                    .arg(actual.x()).arg(actual.y())
-                                                    .arg(actual.width()).arg(actual.height())
-                                                    .arg(expected.x()).arg(expected.y())
-                                                    .arg(expected.width()).arg(expected.height())));
+    const std::vector<ControlSpec>& layout = window_layout();
+    for (int index = 0; index < static_cast<int>(layout.size()); ++index) {
+        const QString name = QString::fromStdString(layout[static_cast<std::size_t>(index)].name);
+        QWidget* widget = control(*window, name);
+        QVERIFY2(widget != nullptr, qPrintable(name));
+        const QRect actual = window_rect_of(*widget, *window);
+        const QRect expected = pixels(window_rect(layout, index));
+        QVERIFY2(actual == expected, qPrintable(name + " at " + text_of(actual) + ", expected " + text_of(expected)));
+        // Nothing reaches out of its container, where it would be cut off.
+        QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()), qPrintable(name + " sticks out"));
+    }
+}
+
+// Spot checks worked out from the window's design, not read from the table:
+// the bands A, B, C, D start at 1080 twips, one every 960 twips, and the
+// sums' band below them at 4920; every graph lies 120 twips into its band,
+// 3615 twips wide, the left ones at 240 and the right ones at 5880; a
+// band's panel starts at 3840, and its arrows 720 twips into it.
+void MainWindowTest::the_bands_graphs_and_controls_lie_where_the_design_puts_them() {
+    const struct {
+        const char* name;
+        int left, top, width, height;  // twips in the window
+    } spots[] = {
+        {"Frame13", 3840, 0, 5895, 1095},  // the reference band, top right
+        {"Frame5", 0, 1080, 9735, 1095},
+        {"Frame8", 0, 1080 + 3 * 960, 9735, 1095},
+        {"Frame9", 0, 4920, 9735, 1935},
+        {"std_grph", 5880, 120, 3615, 975},
+        {"Grph(0)", 240, 1080 + 120, 3615, 975},
+        {"m_grph(2)", 5880, 1080 + 2 * 960 + 120, 3615, 975},
+        {"Gr", 240, 4920 + 120, 3615, 1815},
+        {"m_gr", 5880, 4920 + 120, 3615, 1815},
+        {"SpinButton3(1)", 3840 + 720, 2040 + 120, 255, 375},
+        {"SpinButton4(3)", 3840 + 720, 3960 + 600, 255, 375},
+        {"SpinButton1", 3840 + 720, 120, 255, 375},
+        {"SpinButton11", 3840 + 720, 4920 + 120, 255, 375},
+        {"switch_s(1)", 3840 + 1080 + 120, 2040 + 120 + 480, 615, 195},  // in the cos/sin frame
+        {"Labela(3)", 3840 + 360, 3960 + 240, 255, 255},
+        {"Label5(1)", 9480, 3960 + 480, 255, 255},        // D' at the right edge
+        {"Label6(2)", 3840 + 5610, 480, 255, 255},        // W
+        {"Label15", 5880 + 480, 120, 2535, 255},          // "Essential Wave", on W's graph
+        {"Option7", 3960 + 120, 4920 + 600 + 720, 615, 210},  // "step a" 0.2
+        {"Command1", 3840 + 1080, 4920 + 240, 855, 255},
+    };
+    // Six bands; in W's band 12 controls, in each of A to D 14, in the sums' 19.
+    QCOMPARE(window_layout().size(), std::size_t{6 + 12 + 4 * 14 + 19});
+    for (const auto& spot : spots) {
+        QWidget* widget = control(*window, spot.name);
+        QVERIFY2(widget != nullptr, spot.name);
+        const QRect actual = window_rect_of(*widget, *window);
+        const QRect expected = pixels(TwipRect{spot.left, spot.top, spot.width, spot.height});
+        QVERIFY2(actual == expected,
+                 qPrintable(QString(spot.name) + " at " + text_of(actual) + ", expected " + text_of(expected)));
     }
 }
 

@@ -85,14 +85,18 @@ void print_graph(const waves::testing::RecordingSurface& surface, bool last) {
     std::printf("]}%s\n", last ? "" : ",");
 }
 
-void print_labels(const RecordedForm& recorded) {
+// Every value label's text, by its layout name.
+void print_labels(RecordedForm& recorded) {
+    const char* separator = "";
     std::printf("{");
-    for (std::size_t i = 0; i < kComponentCount; ++i) {
-        std::printf("\"Labela(%zu)\": %s, \"Labelb(%zu)\": %s, ", i, quoted(recorded.Labela[i].text()).c_str(), i,
-                    quoted(recorded.Labelb[i].text()).c_str());
+    for (const ControlSpec& control : window_layout()) {
+        TextLabel** slot = label_slot(recorded.form, control.name);
+        if (slot == nullptr) continue;
+        const auto* label = static_cast<const waves::testing::RecordingLabel*>(*slot);
+        std::printf("%s%s: %s", separator, quoted(control.name).c_str(), quoted(label->text()).c_str());
+        separator = ", ";
     }
-    std::printf("\"labelt\": %s, \"value_std_a\": %s, \"value_std_b\": %s}", quoted(recorded.labelt.text()).c_str(),
-                quoted(recorded.value_std_a.text()).c_str(), quoted(recorded.value_std_b.text()).c_str());
+    std::printf("}");
 }
 
 // The layout names of the option buttons a lesson selected, in the
