@@ -153,13 +153,15 @@ and their products with a reference wave W, redrawn at every click.
 
 Tab moves through the controls, Up and Down step the arrows, Space or Enter
 presses RESET. Ctrl+C copies the picture of the window to the clipboard,
-Ctrl+Shift+C the picture of the graph that has the keyboard focus.</source>
+Ctrl+Shift+C the picture of the graph that has the keyboard focus. M draws
+the mean of each product over the span, or hides it.</source>
         <translation>波がどう足し合わされ、どう掛け合わされるかを見せる教材です。四つの波 A〜D と
 その和 E、基準波 W との積を、クリックのたびに描き直します。
 
 Tab で操作部品を移り、↑ と ↓ で矢印を操作し、Space か Enter で RESET を
 押します。Ctrl+C でウィンドウの画像を、Ctrl+Shift+C でキーボードで選んでいる
-グラフの画像を、クリップボードにコピーします。</translation>
+グラフの画像を、クリップボードにコピーします。M で各積の表示範囲での平均を
+描き、もう一度押すと消します。</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
