@@ -203,10 +203,10 @@ void MainWindowTest::start_state_shows_start_values_and_selections() {
 // takes: its dashed line and its caption in the mean colour, on A'..D' and
 // E' only. The key M draws what m=1 opens, and again takes it away.
 void MainWindowTest::the_key_m_and_m_1_draw_the_means_into_the_products_pictures() {
-    const auto open = [](MainWindow& window, const char* text) {
+    const auto open = [](MainWindow& target, const char* text) {
         const auto lesson = read_state_text(text);
         QVERIFY(std::holds_alternative<LessonState>(lesson));
-        window.open_lesson(std::get<LessonState>(lesson));
+        target.open_lesson(std::get<LessonState>(lesson));
     };
     const auto mean_pixels = [](const QWidget* graph) {
         const QImage picture = qobject_cast<const GraphSurfaceWidget*>(graph)->picture();
