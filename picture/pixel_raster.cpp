@@ -6,8 +6,21 @@
 namespace waves::picture {
 namespace {
 
-// One pixel in three is lit along a dotted line.
+// One pixel in three is lit along a dotted line; along a dashed one, the
+// first kDashLength of every kDashPeriod.
 constexpr int kDotPeriod = 3;
+constexpr int kDashPeriod = 8;
+constexpr int kDashLength = 5;
+
+// Whether the pen lights the pixel `step` pixels along from a line's start.
+bool lit(PenStyle style, long long step) {
+    switch (style) {
+        case PenStyle::solid: return true;
+        case PenStyle::dotted: return step % kDotPeriod == 0;
+        case PenStyle::dashed: return step % kDashPeriod < kDashLength;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -33,7 +46,6 @@ void PixelRaster::set_pixel(Pixel at, Rgb colour) {
 void PixelRaster::draw_line(Pixel from, Pixel to, Rgb colour, PenStyle style) {
     blank_ = false;
     const std::uint32_t value = packed(colour);
-    const int stride = style == PenStyle::dotted ? kDotPeriod : 1;
     const int dx = std::abs(to.column - from.column);
     const int dy = -std::abs(to.row - from.row);
     const int step_x = from.column < to.column ? 1 : -1;
@@ -41,7 +53,7 @@ void PixelRaster::draw_line(Pixel from, Pixel to, Rgb colour, PenStyle style) {
     int error = dx + dy;
     Pixel at = from;
     for (int n = 0;; ++n) {
-        if (n % stride == 0 && at.column >= 0 && at.column < width_ && at.row >= 0 && at.row < height_) {
+        if (lit(style, n) && at.column >= 0 && at.column < width_ && at.row >= 0 && at.row < height_) {
             pixels_[static_cast<std::size_t>(at.row) * static_cast<std::size_t>(width_) +
                     static_cast<std::size_t>(at.column)] = value;
         }
@@ -73,6 +85,7 @@ void PixelRaster::draw_column(int column, int from_row, int to_row, Rgb colour, 
     for (; step <= length; step += stride) {
         const long long row = from_row + direction * step;
         if (row < 0 || row >= height_) return;
+        if (!lit(style, step)) continue;
         pixels_[static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(column)] =
             value;
     }

@@ -6,7 +6,8 @@
 // canvas's ImageData), fully opaque. Lines are one device pixel wide and
 // never anti-aliased, so every lit pixel has exactly the pen's colour. A
 // dotted pen lights the start pixel and every third pixel after it along
-// the line's longer axis. Whatever lies outside the picture is not drawn.
+// the line's longer axis; a dashed pen the first five of every eight, from
+// the start pixel on. Whatever lies outside the picture is not drawn.
 #pragma once
 
 #include <cstdint>

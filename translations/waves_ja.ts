@@ -153,13 +153,15 @@ and their products with a reference wave W, redrawn at every click.
 
 Tab moves through the controls, Up and Down step the arrows, Space or Enter
 presses RESET. Ctrl+C copies the picture of the window to the clipboard,
-Ctrl+Shift+C the picture of the graph that has the keyboard focus.</source>
+Ctrl+Shift+C the picture of the graph that has the keyboard focus. M draws
+the mean of each product over the span, or hides it.</source>
         <translation>波がどう足し合わされ、どう掛け合わされるかを見せる教材です。四つの波 A〜D と
 その和 E、基準波 W との積を、クリックのたびに描き直します。
 
 Tab で操作部品を移り、↑ と ↓ で矢印を操作し、Space か Enter で RESET を
 押します。Ctrl+C でウィンドウの画像を、Ctrl+Shift+C でキーボードで選んでいる
-グラフの画像を、クリップボードにコピーします。</translation>
+グラフの画像を、クリップボードにコピーします。M で各積の表示範囲での平均を
+描き、もう一度押すと消します。</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
@@ -191,6 +193,14 @@ Tab で操作部品を移り、↑ と ↓ で矢印を操作し、Space か Ent
     <message>
         <source>%1, t = %2 periods</source>
         <translation>%1、t = %2 周期</translation>
+    </message>
+    <message>
+        <source>%1 = %2, mean %3</source>
+        <translation>%1 = %2、平均 %3</translation>
+    </message>
+    <message>
+        <source>%1 = %2, mean A&apos; + B&apos; + C&apos; + D&apos; = %3 = %4</source>
+        <translation>%1 = %2、平均 A&apos; + B&apos; + C&apos; + D&apos; = %3 = %4</translation>
     </message>
 </context>
 <context>
@@ -232,10 +242,6 @@ Tab で操作部品を移り、↑ と ↓ で矢印を操作し、Space か Ent
         <translation>%1=%2：W の周波数が 10.9 を超えています。</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a key of a lesson: A, B, C, D, W, t, sa or sn.</source>
-        <translation>「%1」は使えるキー（A、B、C、D、W、t、sa、sn）ではありません。</translation>
-    </message>
-    <message>
         <source>The text is longer than %1 characters.</source>
         <translation>%1 文字を超えています。</translation>
     </message>
@@ -246,6 +252,14 @@ Tab で操作部品を移り、↑ と ↓ で矢印を操作し、Space か Ent
     <message>
         <source>%1 is given twice.</source>
         <translation>%1 が 2 回指定されています。</translation>
+    </message>
+    <message>
+        <source>%1=%2: the means are off with 0 and on with 1.</source>
+        <translation>%1=%2：平均の表示は 0（なし）か 1（あり）にしてください。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a key of a lesson: A, B, C, D, W, t, sa, sn or m.</source>
+        <translation>「%1」は使えるキー（A、B、C、D、W、t、sa、sn、m）ではありません。</translation>
     </message>
 </context>
 <context>

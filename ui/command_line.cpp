@@ -40,7 +40,8 @@ struct Parser {
             "\n"
             "Tab moves through the controls, Up and Down step the arrows, Space or Enter\n"
             "presses RESET. Ctrl+C copies the picture of the window to the clipboard,\n"
-            "Ctrl+Shift+C the picture of the graph that has the keyboard focus."));
+            "Ctrl+Shift+C the picture of the graph that has the keyboard focus. M draws\n"
+            "the mean of each product over the span, or hides it."));
     }
 };
 

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+#include "ui/mean_captions.h"
+
 namespace waves {
 
 using picture::Operation;
@@ -115,7 +117,21 @@ QImage GraphSurfaceWidget::picture() const {
         render_record(finished, device_size, ratio);
     }
     finished.flush();
-    return finished.image();
+    QImage image = finished.image();
+    if (mean_caption_) {
+        QPainter painter(&image);
+        paint_mean_caption(painter, contentsRect().size(), *mean_caption_);
+    }
+    return image;
+}
+
+void GraphSurfaceWidget::set_mean_caption(std::optional<MeanCaption> caption) {
+    const bool same = caption.has_value() == mean_caption_.has_value() &&
+                      (!caption || (caption->text == mean_caption_->text &&
+                                    caption->height_fraction == mean_caption_->height_fraction));
+    if (same) return;
+    mean_caption_ = std::move(caption);
+    request_paint();
 }
 
 // ---- Qt events -----------------------------------------------------------
@@ -173,6 +189,7 @@ void GraphSurfaceWidget::paint_picture(QWidget& view) {
     // The picture carries the device pixel ratio, so it lands one image
     // pixel on one device pixel.
     painter.drawImage(QPoint(0, 0), raster_.image());
+    if (mean_caption_) paint_mean_caption(painter, contentsRect().size(), *mean_caption_);
 }
 
 // ---- the picture's resolution ----------------------------------------------

@@ -36,8 +36,10 @@
 #include <QSize>
 
 #include <cstdint>
+#include <optional>
 
 #include "core/graphs/graph_surface.h"
+#include "core/graphs/mean_overlay.h"
 #include "picture/surface_record.h"
 #include "ui/surface_raster.h"
 
@@ -68,6 +70,10 @@ public:
     // nothing: what is pending is drawn on a copy, and a picture of another
     // size or ratio is rendered from the record apart from the surface's.
     QImage picture() const;
+
+    // The caption of the mean's line, painted over the picture on screen and
+    // in picture() (ui/mean_captions.h); none until one is given.
+    void set_mean_caption(std::optional<MeanCaption> caption);
 
     // True for the child widget that shows the picture: part of the surface
     // itself, not a control placed on it (assistive technology skips it).
@@ -108,6 +114,7 @@ private:
     PictureView* picture_view_ = nullptr;  // owned by Qt, as a child
     // True from a request to the picture view's next paint.
     bool paint_requested_ = false;
+    std::optional<MeanCaption> mean_caption_;
 };
 
 }  // namespace waves

@@ -7,6 +7,7 @@
 #include "ui/accessible_names.h"
 #include "ui/appearance.h"
 #include "ui/graph_descriptions.h"
+#include "ui/mean_captions.h"
 #include "ui/picture_copy.h"
 #include "ui/accessible_interfaces.h"
 #include "ui/twips.h"
@@ -24,7 +25,7 @@ QScreen* screen_of(const QWidget& widget) {
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QWidget(parent), dispatch_([this] { describe_graphs(controls_, form_.params); }) {
+    : QWidget(parent), dispatch_([this] { show_what_the_graphs_say(); }) {
     install_accessibility();
     setWindowTitle(QString::fromUtf8(kWindowCaption.data(), static_cast<qsizetype>(kWindowCaption.size())));
     setFixedSize(twips_to_pixels(kClientWidthTwips), twips_to_pixels(kClientHeightTwips));
@@ -38,14 +39,20 @@ MainWindow::MainWindow(QWidget* parent)
     form_.window = this;
     bind_window(controls_, window_layout(), form_, dispatch_);
     install_picture_copy(*this);
+    install_mean_key(*this, form_, dispatch_);
 
     Form_Load(form_);
-    describe_graphs(controls_, form_.params);
+    show_what_the_graphs_say();
 }
 
 void MainWindow::open_lesson(const LessonState& lesson) {
     open_in_state(form_, lesson);
+    show_what_the_graphs_say();
+}
+
+void MainWindow::show_what_the_graphs_say() {
     describe_graphs(controls_, form_.params);
+    show_mean_captions(controls_, form_.params);
 }
 
 void MainWindow::set_outer_size(float width_twips, float height_twips) {

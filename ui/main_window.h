@@ -10,9 +10,11 @@
 // screen, so the top-left corner is then kept inside the screen's available
 // area instead.
 //
-// After every event the graphs' accessible descriptions are brought up to
-// date with their new pictures. Ctrl+C and Ctrl+Shift+C copy the picture
-// of the window or of the focused graph (ui/picture_copy.h).
+// After every event the graphs' accessible descriptions, and the captions
+// of the means while they are drawn, are brought up to date with their new
+// pictures. Ctrl+C and Ctrl+Shift+C copy the picture of the window or of
+// the focused graph (ui/picture_copy.h); M draws the means or hides them
+// (ui/mean_captions.h).
 #pragma once
 
 #include <QWidget>
@@ -42,6 +44,9 @@ public:
     void open_lesson(const LessonState& lesson);
 
 private:
+    // The graphs' descriptions and the means' captions, as the parameters say.
+    void show_what_the_graphs_say();
+
     // WindowPlacement, in twips.
     void set_outer_size(float width_twips, float height_twips) override;
     TwipSize outer_size() const override;

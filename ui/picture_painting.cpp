@@ -16,6 +16,11 @@ QPen one_pixel_pen() {
 void configure_pen(QPen& pen, Rgb colour, PenStyle style) {
     const QColor wanted(colour.red, colour.green, colour.blue);
     if (pen.color() != wanted) pen.setColor(wanted);
+    if (style == PenStyle::dashed) {
+        // Five pixels lit in eight, as picture/pixel_raster.h dashes.
+        if (pen.style() != Qt::CustomDashLine) pen.setDashPattern({5.0, 3.0});
+        return;
+    }
     const Qt::PenStyle wanted_style = style == PenStyle::dotted ? Qt::DotLine : Qt::SolidLine;
     if (pen.style() != wanted_style) pen.setStyle(wanted_style);
 }

@@ -33,6 +33,10 @@ EMSCRIPTEN_KEEPALIVE void waves_viewport_changed() {
 EMSCRIPTEN_KEEPALIVE void waves_fragment_changed() {
     if (window != nullptr) window->on_fragment_changed();
 }
+
+EMSCRIPTEN_KEEPALIVE void waves_mean_key() {
+    if (window != nullptr) window->on_mean_key();
+}
 }
 
 }  // namespace waves

@@ -46,6 +46,15 @@ void waves_page_set_description(int id, const char* text);
 // Shows width x height RGBA pixels on the canvas id, one canvas pixel to
 // each.
 void waves_page_show_picture(int id, const std::uint32_t* pixels, int width, int height);
+// Writes text over the picture of the graph id, at the right end of the
+// line at height_fraction of it (0 the top edge, 1 the bottom), in the
+// font family (a CSS font stack) of font_pixels CSS px at the window's own
+// size and the colour (a CSS colour): the caption of the mean's line, drawn
+// after its picture.
+void waves_page_show_mean_caption(int id, const char* text, double height_fraction, int font_pixels,
+                                  const char* font_family, const char* colour);
+// From now on the key M anywhere in the page calls waves_mean_key.
+void waves_page_listen_for_mean_key();
 // The page's URL fragment without its '#', percent-decoded where it can
 // be, as *length bytes of UTF-8 (a decoded fragment may hold a NUL) that
 // the caller frees with free(); nullptr where there is none.
@@ -75,6 +84,8 @@ void waves_viewport_changed();
 // The URL fragment was changed from outside the page (a link followed, an
 // address edited, the history walked).
 void waves_fragment_changed();
+// The key M: the means over the product graphs on or off.
+void waves_mean_key();
 }
 
 }  // namespace waves

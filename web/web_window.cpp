@@ -4,8 +4,11 @@
 
 #include "core/app/lesson_state.h"
 #include "core/app/start_up.h"
+#include "core/controls/mean_key.h"
 #include "layout/form_binding.h"
 #include "layout/graph_descriptions.h"
+#include "layout/layout_style.h"
+#include "layout/mean_captions.h"
 #include "web/page_bridge.h"
 #include "web/page_model.h"
 #include "web/page_style.h"
@@ -13,7 +16,10 @@
 namespace waves {
 
 WebWindow::WebWindow()
-    : layout_(window_layout()), controls_(layout_, elements_), descriptions_(layout_.size()) {
+    : layout_(window_layout()),
+      controls_(layout_, elements_),
+      descriptions_(layout_.size()),
+      mean_captions_(layout_.size()) {
     if (!build_and_bind()) return;
     Form_Load(form_);
     started_ = true;
@@ -22,6 +28,7 @@ WebWindow::WebWindow()
         lesson_.keep(form_.params);
     }
     after_event();
+    waves_page_listen_for_mean_key();
     waves_page_ready();
 }
 
@@ -39,6 +46,14 @@ bool WebWindow::build_and_bind() {
 void WebWindow::on_event(int id, ControlEvent event) {
     if (!started_ || id < 0 || id >= static_cast<int>(layout_.size())) return;
     controls_.run(id, event);
+    after_event();
+    waves_page_refuse_state("");
+    lesson_.keep(form_.params);
+}
+
+void WebWindow::on_mean_key() {
+    if (!started_) return;
+    Form_KeyM(form_);
     after_event();
     waves_page_refuse_state("");
     lesson_.keep(form_.params);
@@ -68,10 +83,24 @@ void WebWindow::after_event() {
 }
 
 void WebWindow::show_changed_pictures() {
+    const std::vector<GraphMeanCaption> captions = mean_captions(form_.params);
+    static const std::string font_family = css_font_family(layout_font_spec(FontCode::F3));
+    static const std::string colour = "rgb(" + std::to_string(mean_colour.red) + "," +
+                                      std::to_string(mean_colour.green) + "," + std::to_string(mean_colour.blue) + ")";
     for (PageSurface& surface : elements_.surfaces) {
-        if (!surface.surface->take_changed()) continue;
+        const auto id = static_cast<std::size_t>(surface.id);
+        const auto caption = std::find_if(captions.begin(), captions.end(),
+                                          [&](const GraphMeanCaption& c) { return c.graph == layout_[id].name; });
+        const std::string shown_caption =
+            caption == captions.end() ? "" : caption->caption.text + "@" + std::to_string(caption->caption.height_fraction);
+        const bool changed = surface.surface->take_changed();
+        if (!changed && shown_caption == mean_captions_[id]) continue;
+        mean_captions_[id] = shown_caption;
         const picture::PixelRaster& raster = surface.surface->raster();
         waves_page_show_picture(surface.id, raster.pixels(), raster.width(), raster.height());
+        if (caption == captions.end()) continue;
+        waves_page_show_mean_caption(surface.id, caption->caption.text.c_str(), caption->caption.height_fraction,
+                                     layout_font_spec(FontCode::F3).pixel_size, font_family.c_str(), colour.c_str());
     }
 }
 

@@ -4,7 +4,8 @@
 // (page_controls.h, layout/form_binding.h) and runs start-up.
 //
 // After every event it shows the pictures that changed, one putImageData
-// per changed canvas, and brings each graph's description for screen
+// per changed canvas with the mean's caption over it while the means are
+// drawn (layout/mean_captions.h), and brings each graph's description for screen
 // readers up to date. The canvases keep their pictures; nothing is drawn
 // again unless a handler draws or the page reports that a canvas covers a
 // new number of device pixels (a new scale of the window, a new device
@@ -54,6 +55,8 @@ public:
     void on_graph_resized(int id, int width, int height);
     void on_viewport_changed();
     void on_fragment_changed();
+    // The key M: the means over A'..D' and E' on or off.
+    void on_mean_key();
 
 private:
     // Builds the page and binds it to the form; false, with the page told
@@ -77,6 +80,7 @@ private:
     PageControls controls_;
     PageLesson lesson_;
     std::vector<std::string> descriptions_;  // by control id, as last shown
+    std::vector<std::string> mean_captions_;  // by control id, text and height as last shown
     TwipSize outer_size_{};
     bool started_ = false;
 };

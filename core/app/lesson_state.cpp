@@ -23,6 +23,7 @@ LessonState lesson_state(const Parameters& params) {
     state.t_span = static_cast<std::int64_t>(params.t_span);
     state.step_a = params.step_a;
     state.step_f = params.step_f;
+    state.means = params.show_means;
     return state;
 }
 
@@ -53,6 +54,7 @@ void open_in_state(Form& form, const LessonState& state) {
     select_step(form.options.step_a, p.step_a);
     select_step(form.options.step_n, p.step_f);
 
+    p.show_means = state.means;
     p.t_span = static_cast<float>(state.t_span);
     show_span_and_redraw_all(form);
 }

@@ -45,6 +45,7 @@ struct LessonState {
     std::int64_t t_span = 1;
     std::int64_t step_a = 10;  // tenths
     std::int64_t step_f = 10;  // tenths
+    bool means = false;        // the means over A'..D' and E'
     friend bool operator==(const LessonState&, const LessonState&) = default;
 };
 
@@ -53,7 +54,7 @@ LessonState lesson_state(const Parameters& params);
 
 // Puts the window into the lesson, drawn and labelled exactly as if it had
 // been clicked there: parameters, value labels, every option button and
-// all eleven graphs. REQUIRES: Form_Load has run on form, and state holds
+// all eleven graphs, the means on them or not. REQUIRES: Form_Load has run on form, and state holds
 // only values clicks can reach.
 void open_in_state(Form& form, const LessonState& state);
 

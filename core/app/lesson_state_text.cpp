@@ -103,6 +103,14 @@ public:
         return std::nullopt;
     }
 
+    std::optional<StateRefusal> switch_value(bool& on) const {
+        if (value_ != "0" && value_ != "1") {
+            return refuse(QT_TRANSLATE_NOOP("LessonState", "%1=%2: the means are off with 0 and on with 1."));
+        }
+        on = value_ == "1";
+        return std::nullopt;
+    }
+
 private:
     StateRefusal refuse(const char* reason) const { return {reason, {shown(key_), shown(value_)}}; }
 
@@ -136,7 +144,9 @@ std::optional<StateRefusal> read_pair(std::string_view key, std::string_view val
     if (key == "t") return reader.span(state.t_span);
     if (key == "sa") return reader.step(state.step_a);
     if (key == "sn") return reader.step(state.step_f);
-    return StateRefusal{QT_TRANSLATE_NOOP("LessonState", "'%1' is not a key of a lesson: A, B, C, D, W, t, sa or sn."),
+    if (key == "m") return reader.switch_value(state.means);
+    return StateRefusal{QT_TRANSLATE_NOOP("LessonState",
+                                          "'%1' is not a key of a lesson: A, B, C, D, W, t, sa, sn or m."),
                         {shown(key)}};
 }
 
@@ -158,7 +168,7 @@ std::string state_text(const LessonState& state) {
         text += wave_text(kComponentKeys[i], state.components[i]) + "&";
     }
     return text + wave_text("W", state.reference) + "&t=" + std::to_string(state.t_span) +
-           "&sa=" + tenths_text(state.step_a) + "&sn=" + tenths_text(state.step_f);
+           "&sa=" + tenths_text(state.step_a) + "&sn=" + tenths_text(state.step_f) + (state.means ? "&m=1" : "");
 }
 
 std::variant<LessonState, StateRefusal> read_state_text(std::string_view text) {

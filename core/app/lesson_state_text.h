@@ -7,9 +7,11 @@
 //                   2 sin(3 x); numbers in units with at most one decimal
 //                   that is not 0 ("0.5", "10.9", "12"), as the labels show;
 //   t               the span, a whole number of periods;
-//   sa, sn          the steps of "step a" and "step n": 1, 0.5, 0.2 or 0.1.
+//   sa, sn          the steps of "step a" and "step n": 1, 0.5, 0.2 or 0.1;
+//   m               1: the means drawn over A'..D' and E' (key M); 0: not.
 //
-// state_text writes every key, in this order. read_state_text accepts the
+// state_text writes every key, in this order, but m only as "m=1" when the
+// means are drawn, so a lesson without them reads as it always did. read_state_text accepts the
 // keys in any order, each at most once; a key left out keeps its value at
 // start-up, so "" is the window as it starts. A leading '#' is skipped. A
 // number may carry trailing zeros ("3.50") but must be a whole number of
@@ -18,7 +20,7 @@
 // Anything clicks could not reach is refused, with the reason in one
 // sentence: an unknown, repeated or malformed key, a number that is not
 // whole tenths, a value out of its range, a step that is not one of the
-// four, a text longer than kStateTextLimit.
+// four, an m other than 0 or 1, a text longer than kStateTextLimit.
 #pragma once
 
 #include <cstddef>

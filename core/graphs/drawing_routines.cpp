@@ -6,6 +6,8 @@
 #include "core/graphs/colours.h"
 #include "core/graphs/frames.h"
 #include "core/graphs/grid.h"
+#include "core/graphs/mean_overlay.h"
+#include "core/graphs/product_mean.h"
 #include "core/graphs/sample_loop.h"
 #include "core/graphs/wave_values.h"
 
@@ -52,6 +54,7 @@ void get_m_curve(const Parameters& params, const GraphSurfaces& surfaces, int in
     sample_loop(surface, params, [&](double x) {
         return component_value(params, index, x) * reference_value(params, x);
     });
+    if (params.show_means) draw_mean_line(surface, params, product_mean(params, index));
 }
 
 void get_curve3(const Parameters& params, const GraphSurfaces& surfaces) {
@@ -62,6 +65,7 @@ void get_curve3(const Parameters& params, const GraphSurfaces& surfaces) {
         const float e = component_sum(params, x);
         return static_cast<float>(reference_value(params, x) * static_cast<double>(e));
     });
+    if (params.show_means) draw_mean_line(surface, params, sum_of_products_mean(params));
 }
 
 }  // namespace waves

@@ -12,6 +12,9 @@
 //                  single-precision sum, which equals the sum of the four
 //                  products up to rounding).
 //
+// With show_means on, get_m_curve and get_curve3 draw the mean's dashed line
+// over their curve (mean_overlay.h).
+//
 // The two sum routines clear nothing: every caller runs them last, after at
 // least one get_curve and one get_m_curve have cleared their surfaces.
 #pragma once

@@ -3,6 +3,8 @@
 #include <cassert>
 #include <cstddef>
 
+#include "core/graphs/product_mean.h"
+#include "core/graphs/product_sum.h"
 #include "core/model/number_text.h"
 
 namespace waves {
@@ -52,10 +54,13 @@ std::string describe_component_graph(const Parameters& p, int index, const SpanW
     return with_span(component_letter(index) + " = " + component_wave(p, index), p, words);
 }
 
-std::string describe_product_graph(const Parameters& p, int index, const SpanWords& words) {
+std::string describe_product_graph(const Parameters& p, int index, const SpanWords& words,
+                                   const MeanWords& mean_words) {
     const std::string letter = component_letter(index);
-    return with_span(letter + "' = " + letter + " × W = " + component_wave(p, index) + " × " + reference_wave(p), p,
-                     words);
+    const std::string product = letter + "' = " + letter + " × W = " + component_wave(p, index) + " × " + reference_wave(p);
+    return with_span(
+        fill_in(mean_words.product, {product, sum_text(product_terms(p, index)), mean_text(product_mean(p, index))}), p,
+        words);
 }
 
 std::string describe_reference_graph(const Parameters& p, const SpanWords& words) {
@@ -67,11 +72,17 @@ std::string describe_sum_graph(const Parameters& p, const SpanWords& words) {
     return with_span("E = A + B + C + D = " + component_terms(p, &count), p, words);
 }
 
-std::string describe_sum_of_products_graph(const Parameters& p, const SpanWords& words) {
+std::string describe_sum_of_products_graph(const Parameters& p, const SpanWords& words,
+                                           const MeanWords& mean_words) {
     int count = 0;
     const std::string terms = component_terms(p, &count);
     const std::string e = count > 1 ? "(" + terms + ")" : terms;
-    return with_span("E' = W × E = " + reference_wave(p) + " × " + e, p, words);
+    std::string means;
+    for (int i = 0; i < kComponentCount; ++i) means += (i == 0 ? "" : " + ") + mean_text(product_mean(p, i));
+    return with_span(fill_in(mean_words.sum_of_products, {"E' = W × E = " + reference_wave(p) + " × " + e,
+                                                          sum_text(sum_of_products_terms(p)), means,
+                                                          mean_text(sum_of_products_mean(p))}),
+                     p, words);
 }
 
 }  // namespace waves

@@ -21,7 +21,9 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-enum class PenStyle { solid, dotted };
+// dotted: one pixel in three lit; dashed: runs of lit and unlit pixels,
+// longer than the dots, so that the mean's line tells itself from the grid.
+enum class PenStyle { solid, dotted, dashed };
 
 class GraphSurface {
 public:

@@ -47,6 +47,10 @@ struct Parameters {
     std::int16_t a_max = 0;   // 100: raising stops once a value has reached it
     float h_ratio = 0.0f;     // height of the sum graph / height of a component graph
 
+    // The means drawn over A'..D' and E' (graphs/mean_overlay.h): the key M
+    // and a lesson's "m=1" turn them on; off at start and unless asked for.
+    bool show_means = false;
+
     friend bool operator==(const Parameters&, const Parameters&) = default;
 };
 

@@ -15,6 +15,7 @@
 
 #include "core/app/lesson_state_text.h"
 #include "core/controls/component_controls.h"
+#include "core/controls/mean_key.h"
 #include "core/controls/reference_controls.h"
 #include "core/controls/step_size_controls.h"
 #include "core/controls/time_span_controls.h"
@@ -55,6 +56,7 @@ LessonState random_lesson(std::mt19937_64& random, std::int64_t frequency_limit,
     state.t_span = pick(1, span_limit);
     state.step_a = kStepSizes[static_cast<std::size_t>(pick(0, 3))];
     state.step_f = kStepSizes[static_cast<std::size_t>(pick(0, 3))];
+    state.means = pick(0, 1) == 1;
     return state;
 }
 
@@ -148,7 +150,8 @@ TEST(LessonStateText, ARefusalShowsEveryCharacterThatIsNotPrintableAsAQuestionMa
 }
 
 // The clicks that reach a lesson from start-up: the big steps first, then
-// the small ones, an amplitude above 10 from below 10 in one step of 1.
+// the small ones, an amplitude above 10 from below 10 in one step of 1;
+// the key M last.
 void click_to(Form& form, const LessonState& state) {
     const auto climb = [&](std::int64_t from, std::int64_t to, auto select_big, auto select_small, auto up,
                            std::int64_t bounded) {
@@ -184,6 +187,7 @@ void click_to(Form& form, const LessonState& state) {
         if (kStepSizes[n] == state.step_a) step_a_options[n](form);
         if (kStepSizes[n] == state.step_f) step_n_options[n](form);
     }
+    if (state.means) Form_KeyM(form);
 }
 
 TEST(OpenInState, DrawsAndLabelsTheWindowAsIfItHadBeenClickedThere) {

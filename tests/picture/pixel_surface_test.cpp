@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <map>
+#include <set>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +16,8 @@
 #include "core/app/lesson_state.h"
 #include "core/app/start_up.h"
 #include "core/controls/component_controls.h"
+#include "core/controls/mean_key.h"
+#include "core/graphs/mean_overlay.h"
 #include "core/controls/reference_controls.h"
 #include "core/controls/time_span_controls.h"
 #include "tests/support/recorded_form.h"
@@ -116,11 +120,70 @@ TEST(PixelSurface, AClickWithoutANewFrameDrawsWhatOpeningItsLessonDraws) {
     }
 }
 
+// The key M adds to each product graph, and to nothing else, one row of
+// dashes (five pixels lit in eight, from the left edge) in the mean colour,
+// at the height its caption gives the front ends; pressed again, it leaves
+// the pictures as they were. Means of 7.5 (A' = 5 cos x times 3 cos x), 0
+// (B' of a sine, C' of nothing) and beyond the frame, where nothing is drawn
+// (D' = 10.9 x 3 / 2, E' their sum, 23.85).
+TEST(PixelSurface, TheMeansAreADashedRowOnEachProductGraphAtItsCaptionsHeight) {
+    const std::string names[] = {"Grph(0)", "m_grph(0)", "Grph(1)", "m_grph(1)", "Grph(2)", "m_grph(2)",
+                                 "Grph(3)", "m_grph(3)", "std_grph", "Gr", "m_gr"};
+    const std::map<std::string, MeanCaption (*)(const Parameters&)> products{
+        {"m_grph(0)", [](const Parameters& p) { return product_mean_caption(p, 0); }},
+        {"m_grph(1)", [](const Parameters& p) { return product_mean_caption(p, 1); }},
+        {"m_grph(2)", [](const Parameters& p) { return product_mean_caption(p, 2); }},
+        {"m_grph(3)", [](const Parameters& p) { return product_mean_caption(p, 3); }},
+        {"m_gr", sum_of_products_mean_caption}};
+    PixelForm plain(2.0);
+    PixelForm means(2.0);
+    for (PixelForm* pixels : {&plain, &means}) {
+        Form_Load(pixels->form);
+        LessonState lesson;
+        lesson.components[0] = {50, true, 10};
+        lesson.components[1] = {30, false, 20};
+        lesson.components[3] = {109, true, 10};
+        lesson.reference = {30, true, 10};
+        lesson.t_span = 2;
+        open_in_state(pixels->form, lesson);
+    }
+    Form_KeyM(means.form);
+    const std::uint32_t mean_pixel = PixelRaster::packed(mean_colour);
+    for (std::size_t n = 0; n < std::size(names); ++n) {
+        const PixelRaster& before = plain.surfaces[n]->raster();
+        const PixelRaster& after = means.surfaces[n]->raster();
+        std::set<int> changed_rows;
+        for (int row = 0; row < after.height(); ++row) {
+            for (int column = 0; column < after.width(); ++column) {
+                if (after.pixel(column, row) != before.pixel(column, row)) changed_rows.insert(row);
+                EXPECT_EQ(after.pixel(column, row) == mean_pixel, changed_rows.count(row) == 1 && column % 8 < 5)
+                    << names[n] << " at " << column << ", " << row;
+            }
+        }
+        const auto product = products.find(names[n]);
+        if (product == products.end()) {
+            EXPECT_TRUE(changed_rows.empty()) << names[n];
+            continue;
+        }
+        const double fraction = product->second(means.form.params).height_fraction;
+        if (fraction < 0.0) {
+            EXPECT_TRUE(changed_rows.empty()) << names[n] << ": a mean above the frame";
+            continue;
+        }
+        EXPECT_EQ(changed_rows, std::set<int>{static_cast<int>(fraction * after.height())}) << names[n];
+    }
+    EXPECT_EQ(means.form.params.wave_a, plain.form.params.wave_a);
+    Form_KeyM(means.form);
+    for (std::size_t n = 0; n < std::size(names); ++n) {
+        EXPECT_TRUE(pixels_of(*means.surfaces[n]) == pixels_of(*plain.surfaces[n])) << names[n];
+    }
+}
+
 // A column lights exactly the pixels that the same line drawn pixel by
 // pixel lights, wherever above, inside or below the picture its ends lie:
 // a dotted one keeps the phase of its start pixel across the edge.
 TEST(PixelRaster, AColumnLightsWhatTheSameLineLightsAcrossEitherEdge) {
-    for (const PenStyle style : {PenStyle::dotted, PenStyle::solid}) {
+    for (const PenStyle style : {PenStyle::dotted, PenStyle::solid, PenStyle::dashed}) {
         for (int from = -7; from <= 16; ++from) {
             for (int to = -7; to <= 16; ++to) {
                 PixelRaster column;

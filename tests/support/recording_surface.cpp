@@ -69,7 +69,7 @@ std::string describe(const DrawCall& call) {
                 "," + std::to_string(call.colour.blue);
     }
     if (call.op == Op::set_pen_style) {
-        text += call.style == PenStyle::solid ? " solid" : " dotted";
+        text += call.style == PenStyle::solid ? " solid" : call.style == PenStyle::dotted ? " dotted" : " dashed";
     }
     return text;
 }

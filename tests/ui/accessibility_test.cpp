@@ -6,7 +6,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTranslator>
 #include <QtTest>
+
+#include <variant>
+
+#include "core/app/lesson_state_text.h"
 
 #include "ui/appearance.h"
 #include "ui/graph_surface_widget.h"
@@ -37,6 +42,8 @@ private slots:
     void value_labels_read_their_value_with_what_it_belongs_to();
     void spin_buttons_offer_increase_and_decrease_and_read_their_value();
     void graph_descriptions_follow_the_parameters_and_are_announced();
+    void product_descriptions_end_with_the_sum_and_the_mean_data();
+    void product_descriptions_end_with_the_sum_and_the_mean();
     void up_and_down_keys_step_a_focused_spin_button();
     void arrow_keys_move_the_selection_in_an_option_group();
     void space_and_enter_press_reset();
@@ -158,11 +165,63 @@ void AccessibilityTest::graph_descriptions_follow_the_parameters_and_are_announc
     click_arrow(*window, "SpinButton11", Arrow::upper);
     QCOMPARE(accessible("Grph(0)")->text(QAccessible::Description), QStringLiteral("A = 5 cos(1 x), t = 3 periods"));
     QCOMPARE(accessible("m_grph(0)")->text(QAccessible::Description),
-             QStringLiteral("A' = A × W = 5 cos(1 x) × 1 cos(1 x), t = 3 periods"));
+             QStringLiteral("A' = A × W = 5 cos(1 x) × 1 cos(1 x) = 2.5 + 2.5 cos(2 x), mean 2.5, t = 3 periods"));
     QCOMPARE(accessible("Gr")->text(QAccessible::Description),
              QStringLiteral("E = A + B + C + D = 5 cos(1 x), t = 3 periods"));
     QCOMPARE(accessible("m_gr")->text(QAccessible::Description),
-             QStringLiteral("E' = W × E = 1 cos(1 x) × 5 cos(1 x), t = 3 periods"));
+             QStringLiteral("E' = W × E = 1 cos(1 x) × 5 cos(1 x) = 2.5 + 2.5 cos(2 x), "
+                            "mean A' + B' + C' + D' = 2.5 + 0 + 0 + 0 = 2.5, t = 3 periods"));
+}
+
+// The lessons of the mean of a product, as a screen reader hears them, in
+// English and in Japanese (the translation the program is built with).
+void AccessibilityTest::product_descriptions_end_with_the_sum_and_the_mean_data() {
+    QTest::addColumn<QString>("lesson");
+    QTest::addColumn<QString>("graph");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("japanese");
+    const auto row = [](const char* name, const char* lesson, const char* graph, const char* formula,
+                        const char* mean, const char* span, const char* japanese_span) {
+        QTest::newRow(name) << lesson << graph << QStringLiteral("%1, mean %2, t = %3").arg(formula, mean, span)
+                            << QStringLiteral("%1、平均 %2、t = %3").arg(formula, mean, japanese_span);
+    };
+    row("matching", "A=5c1&W=5c1&m=1", "m_grph(0)",
+        "A' = A × W = 5 cos(1 x) × 5 cos(1 x) = 12.5 + 12.5 cos(2 x)", "12.5", "1 period", "1 周期");
+    row("orthogonal", "A=5c2&W=5c1&m=1", "m_grph(0)",
+        "A' = A × W = 5 cos(2 x) × 5 cos(1 x) = 12.5 cos(1 x) + 12.5 cos(3 x)", "0", "1 period", "1 周期");
+    row("sin against cos", "B=5s1&W=5c1", "m_grph(1)", "B' = B × W = 5 sin(1 x) × 5 cos(1 x) = 12.5 sin(2 x)", "0",
+        "1 period", "1 周期");
+    row("leaking", "C=5c1.2&W=5c1", "m_grph(2)",
+        "C' = C × W = 5 cos(1.2 x) × 5 cos(1 x) = 12.5 cos(0.2 x) + 12.5 cos(2.2 x)", "10.32", "1 period", "1 周期");
+    row("leaking no more over 5 periods", "C=5c1.2&W=5c1&t=5", "m_grph(2)",
+        "C' = C × W = 5 cos(1.2 x) × 5 cos(1 x) = 12.5 cos(0.2 x) + 12.5 cos(2.2 x)", "0", "5 periods", "5 周期");
+    row("below 0", "D=5s0.5&W=5c1", "m_grph(3)",
+        "D' = D × W = 5 sin(0.5 x) × 5 cos(1 x) = -12.5 sin(0.5 x) + 12.5 sin(1.5 x)", "-5.305", "1 period",
+        "1 周期");
+    row("nothing", "", "m_gr", "E' = W × E = 1 cos(1 x) × 0 = 0", "A' + B' + C' + D' = 0 + 0 + 0 + 0 = 0",
+        "1 period", "1 周期");
+    row("the third harmonic", "A=8s1&B=2.7s3&C=1.6s5&D=1.1s7&W=1s3&t=2&m=1", "m_gr",
+        "E' = W × E = 1 sin(3 x) × (8 sin(1 x) + 2.7 sin(3 x) + 1.6 sin(5 x) + 1.1 sin(7 x)) = 1.35 + 4.8 cos(2 x) - "
+        "3.45 cos(4 x) - 1.35 cos(6 x) - 0.8 cos(8 x) - 0.55 cos(10 x)",
+        "A' + B' + C' + D' = 0 + 1.35 + 0 + 0 = 1.35", "2 periods", "2 周期");
+}
+
+void AccessibilityTest::product_descriptions_end_with_the_sum_and_the_mean() {
+    QFETCH(QString, lesson);
+    QFETCH(QString, graph);
+    QFETCH(QString, english);
+    QFETCH(QString, japanese);
+    const auto read = read_state_text(lesson.toStdString());
+    QVERIFY(std::holds_alternative<LessonState>(read));
+    window->open_lesson(std::get<LessonState>(read));
+    QCOMPARE(accessible(graph)->text(QAccessible::Description), english);
+
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/waves_ja.qm")));
+    QCoreApplication::installTranslator(&translator);
+    window->open_lesson(std::get<LessonState>(read));
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(accessible(graph)->text(QAccessible::Description), japanese);
 }
 
 void AccessibilityTest::up_and_down_keys_step_a_focused_spin_button() {

@@ -60,6 +60,7 @@ private slots:
     void captions_fonts_and_colours_follow_the_layout();
     void start_state_shows_start_values_and_selections();
     void a_lesson_shows_its_values_selections_and_descriptions();
+    void the_key_m_and_m_1_draw_the_means_into_the_products_pictures();
     void lower_bands_lie_above_the_bands_over_them();
     void step_groups_lie_above_the_panel_and_take_clicks();
     void upper_and_lower_half_of_a_spin_button_step_up_and_down();
@@ -196,6 +197,50 @@ void MainWindowTest::start_state_shows_start_values_and_selections() {
     QVERIFY(control<QRadioButton>(*window, "Option9")->isChecked());
     QVERIFY(control<QRadioButton>(*window, "Option1")->isChecked());
     QVERIFY(control<QRadioButton>(*window, "Option5")->isChecked());
+}
+
+// The means are part of each product graph's picture, the one a copy
+// takes: its dashed line and its caption in the mean colour, on A'..D' and
+// E' only. The key M draws what m=1 opens, and again takes it away.
+void MainWindowTest::the_key_m_and_m_1_draw_the_means_into_the_products_pictures() {
+    const auto open = [](MainWindow& target, const char* text) {
+        const auto lesson = read_state_text(text);
+        QVERIFY(std::holds_alternative<LessonState>(lesson));
+        target.open_lesson(std::get<LessonState>(lesson));
+    };
+    const auto mean_pixels = [](const QWidget* graph) {
+        const QImage picture = qobject_cast<const GraphSurfaceWidget*>(graph)->picture();
+        int count = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) count += picture.pixel(x, y) == qRgb(160, 0, 160);
+        }
+        return count;
+    };
+    const QStringList products{"m_grph(0)", "m_grph(1)", "m_grph(2)", "m_grph(3)", "m_gr"};
+    MainWindow linked;
+    open(linked, "A=5c1&W=2c1&m=1");
+    open(*window, "A=5c1&W=2c1");
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    for (const QString& name : products) QCOMPARE(mean_pixels(control(*window, name)), 0);
+    QTest::keyClick(window.get(), Qt::Key_M);
+    QVERIFY(window->form().params.show_means);
+    for (const ControlSpec& spec : window_layout()) {
+        if (spec.kind != ControlKind::graph_surface) continue;
+        const QString name = QString::fromStdString(spec.name);
+        const auto* pressed = control<GraphSurfaceWidget>(*window, name);
+        QVERIFY2(pressed->picture() == control<GraphSurfaceWidget>(linked, name)->picture(), qPrintable(name));
+        // A line across the picture, dashed, and a caption: more than half
+        // the width in the mean colour, on the products alone.
+        const int least = products.contains(name) ? pressed->width() / 2 : 0;
+        QVERIFY2(mean_pixels(pressed) >= least && (least > 0 || mean_pixels(pressed) == 0), qPrintable(name));
+    }
+    // The screen shows what the picture holds.
+    auto* a_product = control<GraphSurfaceWidget>(*window, "m_grph(0)");
+    const QImage screen = a_product->grab(a_product->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(screen, a_product->picture().convertToFormat(QImage::Format_RGB32));
+    QTest::keyClick(window.get(), Qt::Key_M);
+    for (const QString& name : products) QCOMPARE(mean_pixels(control(*window, name)), 0);
 }
 
 void MainWindowTest::a_lesson_shows_its_values_selections_and_descriptions() {

@@ -106,6 +106,44 @@ test('a link opens its lesson as if it had been clicked there, and the address f
   await context.close();
 });
 
+// The means over the products: m=1 in a link draws them as the key M
+// does, the address follows the key, and A''s description says its mean in
+// the page's language either way.
+test('m=1 and the key M draw the means in the mean colour, and the address and the description follow', async () => {
+  const meanPixels = (page, name) => page.evaluate((name) => {
+    const canvas = document.querySelector(`canvas[data-name="${name}"]`);
+    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    let count = 0;
+    for (let n = 0; n < data.length; n += 4) count += data[n] === 160 && data[n + 1] === 0 && data[n + 2] === 160;
+    return count;
+  }, name);
+  const description = (page, name) => page.evaluate((name) => {
+    const canvas = document.querySelector(`canvas[data-name="${name}"]`);
+    return document.getElementById(canvas.getAttribute('aria-describedby')).textContent;
+  }, name);
+  const linked = await open({ fragment: 'A=5c1&W=2c1&m=1' });
+  const pressed = await open({ fragment: 'A=5c1&W=2c1' });
+  assert.equal(await meanPixels(pressed.page, 'm_grph(0)'), 0);
+  await pressed.page.keyboard.press('m');
+  await waitForAddress(pressed.page, 'A=5c1&B=0c0&C=0c0&D=0c0&W=2c1&t=1&sa=1&sn=1&m=1');
+  assert.deepEqual(await pictures(pressed.page), await pictures(linked.page));
+  for (const name of ['m_grph(0)', 'm_grph(1)', 'm_gr']) assert.ok(await meanPixels(linked.page, name) > 100, name);
+  assert.equal(await meanPixels(linked.page, 'Grph(0)'), 0);
+  assert.equal(await description(linked.page, 'm_grph(0)'),
+               "A' = A × W = 5 cos(1 x) × 2 cos(1 x) = 5 + 5 cos(2 x), mean 5, t = 1 period");
+  await pressed.page.keyboard.press('M');
+  await waitForAddress(pressed.page, 'A=5c1&B=0c0&C=0c0&D=0c0&W=2c1&t=1&sa=1&sn=1');
+  assert.equal(await meanPixels(pressed.page, 'm_gr'), 0);
+  await linked.context.close();
+  await pressed.context.close();
+
+  const japanese = await open({ locale: 'ja-JP', fragment: 'A=5c2&W=5c1' });
+  assert.equal(await description(japanese.page, 'm_gr'),
+               "E' = W × E = 5 cos(1 x) × 5 cos(2 x) = 12.5 cos(1 x) + 12.5 cos(3 x)、" +
+               "平均 A' + B' + C' + D' = 0 + 0 + 0 + 0 = 0、t = 1 周期");
+  await japanese.context.close();
+});
+
 test('every lesson of the shared table opens, or is refused in one sentence that shows no markup', async () => {
   const table = lessonTable().filter((row) => row.text !== '');
   assert.ok(table.length >= 25);
