@@ -45,27 +45,65 @@ void PixelRaster::set_pixel(Pixel at, Rgb colour) {
 
 void PixelRaster::draw_line(Pixel from, Pixel to, Rgb colour, PenStyle style) {
     blank_ = false;
+    if (width_ == 0 || height_ == 0) return;
     const std::uint32_t value = packed(colour);
-    const int dx = std::abs(to.column - from.column);
-    const int dy = -std::abs(to.row - from.row);
-    const int step_x = from.column < to.column ? 1 : -1;
-    const int step_y = from.row < to.row ? 1 : -1;
-    int error = dx + dy;
-    Pixel at = from;
-    for (int n = 0;; ++n) {
-        if (lit(style, n) && at.column >= 0 && at.column < width_ && at.row >= 0 && at.row < height_) {
-            pixels_[static_cast<std::size_t>(at.row) * static_cast<std::size_t>(width_) +
-                    static_cast<std::size_t>(at.column)] = value;
+    // Along the longer axis one pixel a step; across it, the pixel that the
+    // line through the two end pixels' centres crosses at the step's
+    // centre. At step n that line lies at c0 + 1/2 + n x d_across / length,
+    // so the pixel is c0 + floor((2 n d_across + length) / (2 length)),
+    // kept exactly as a quotient and a remainder in [0, 2 length). The
+    // same two ends in either order light the same pixels.
+    const bool x_major = std::abs(static_cast<long long>(to.column) - from.column) >=
+                         std::abs(static_cast<long long>(to.row) - from.row);
+    const long long along_from = x_major ? from.column : from.row;
+    const long long across_from = x_major ? from.row : from.column;
+    const long long major = (x_major ? to.column : to.row) - along_from;
+    const long long minor = (x_major ? to.row : to.column) - across_from;
+    const long long length = major < 0 ? -major : major;
+    const long long along_step = major < 0 ? -1 : 1;
+    const long long along_extent = x_major ? width_ : height_;
+    const long long across_extent = x_major ? height_ : width_;
+
+    // The steps whose pixel lies inside the picture along the longer axis.
+    long long first = along_step > 0 ? -along_from : along_from - (along_extent - 1);
+    long long last = along_step > 0 ? along_extent - 1 - along_from : along_from;
+    first = std::max(first, 0LL);
+    last = std::min(last, length);
+    if (first > last) return;
+
+    const long long denominator = 2 * length;
+    const long long increment = 2 * minor;
+    long long across = across_from;
+    long long remainder = length;  // step 0: length - 0 x (2 length)
+    if (first > 0) {
+        // Ends lie within 2^29 pixels of the picture, so this stays well
+        // inside 64 bits.
+        const long long numerator = increment * first + length;
+        long long quotient = numerator / denominator;
+        remainder = numerator % denominator;
+        if (remainder < 0) {
+            remainder += denominator;
+            --quotient;
         }
-        if (at == to) return;
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            at.column += step_x;
+        across += quotient;
+    }
+    long long along = along_from + along_step * first;
+    for (long long n = first;; ++n) {
+        if (lit(style, n) && across >= 0 && across < across_extent) {
+            const long long column = x_major ? along : across;
+            const long long row = x_major ? across : along;
+            pixels_[static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) +
+                    static_cast<std::size_t>(column)] = value;
         }
-        if (twice <= dx) {
-            error += dx;
-            at.row += step_y;
+        if (n == last) return;
+        along += along_step;
+        remainder += increment;
+        if (remainder >= denominator) {
+            remainder -= denominator;
+            ++across;
+        } else if (remainder < 0) {
+            remainder += denominator;
+            --across;
         }
     }
 }

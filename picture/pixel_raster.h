@@ -36,7 +36,13 @@ public:
     }
 
     void set_pixel(Pixel at, Rgb colour);
-    // From `from` to `to`, both included (Bresenham).
+    // From `from` to `to`, both included: one pixel a step along the longer
+    // axis, and across it the pixel that holds the line through the two end
+    // pixels' centres at the step's centre, a line exactly on a boundary
+    // between two pixels taking the one after it (pixel i covers
+    // [i, i + 1)). With a solid pen the same ends in either order light the
+    // same pixels; a pen's pattern counts from `from`. Only the steps inside
+    // the picture are walked. REQUIRES: both ends within 2^29 pixels of the picture.
     void draw_line(Pixel from, Pixel to, Rgb colour, PenStyle style);
     // The vertical line from (column, from_row) to (column, to_row).
     void draw_column(int column, int from_row, int to_row, Rgb colour, PenStyle style);

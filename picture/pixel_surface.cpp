@@ -2,14 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace waves::picture {
 namespace {
 
-// Rows far outside the picture stay far outside, within the int range.
+// How far outside the picture a device coordinate keeps its own pixel (the
+// raster's lines take ends up to 2^29 out). Beyond it a segment's end is
+// clipped to it, and a vertical line's row is clamped to it, the same way.
+constexpr double kClipMargin = 1 << 28;
+
 int clamped_pixel(double coordinate, int extent) {
-    constexpr double kFar = 1 << 30;
-    return pixel_index(std::clamp(coordinate, -kFar, kFar), extent);
+    return pixel_index(std::clamp(coordinate, -kClipMargin, extent + kClipMargin), extent);
 }
 
 }  // namespace
@@ -21,6 +25,14 @@ void PixelSurface::set_device_size(int width, int height) {
     if (width == raster_.width() && height == raster_.height() && !(width == 0 && height == 0)) return;
     raster_.reset(width, height, background_);
     render_record();
+}
+
+PixelRaster PixelSurface::rendered_at(int width, int height) const {
+    PixelSurface copy(background_, layout_height_);
+    copy.record_ = record_;
+    copy.state_ = state_;
+    copy.set_device_size(width, height);
+    return std::move(copy.raster_);
 }
 
 bool PixelSurface::take_changed() {
@@ -120,10 +132,13 @@ void PixelSurface::draw_segment(DevicePoint from, DevicePoint to, const DrawingS
     const int height = raster_.height();
     if (width == 0 || height == 0) return;
     const auto pixel_of = [&](DevicePoint at) { return Pixel{pixel_index(at.x, width), pixel_index(at.y, height)}; };
-    const auto inside = [&](DevicePoint at) { return at.x >= 0.0 && at.x <= width && at.y >= 0.0 && at.y <= height; };
-    // Clipping leaves a segment inside the picture exactly as it is.
-    if (!inside(from) || !inside(to)) {
-        const auto segment = clip_segment(from, to, 0.0, 0.0, width, height);
+    const auto within = [](double at, int extent) { return at >= -kClipMargin && at <= extent + kClipMargin; };
+    // A segment is drawn between the pixels of its own two ends, whatever
+    // of it lies outside the picture; only an end beyond the margin, whose
+    // pixel is out of the int range, is moved in to it by clipping.
+    if (!within(from.x, width) || !within(from.y, height) || !within(to.x, width) || !within(to.y, height)) {
+        const auto segment =
+            clip_segment(from, to, -kClipMargin, -kClipMargin, width + kClipMargin, height + kClipMargin);
         if (!segment) return;
         from = segment->from;
         to = segment->to;

@@ -7,11 +7,14 @@
 // fresh picture, so the graph is drawn again, sharp, with the same content.
 //
 // Mapping and clipping as device_mapping.h says; lines and points as
-// pixel_raster.h draws them. A segment is clipped to the picture's
-// rectangle before it is rasterised, so a curve far beyond the frame costs
-// no more than one inside it; one whose two ends both lie more than 2^44
-// device pixels out is not drawn, since double precision could not place
-// its visible part to within a pixel. Vertical lines that lie less than a pixel
+// pixel_raster.h draws them. A segment is drawn between the pixels of its
+// own two ends, so the pixels it lights inside the picture do not depend on
+// where it is cut off; only an end more than 2^28 device pixels out is first
+// moved in to that margin by clipping, and only the steps inside the
+// picture are walked, so a curve far beyond the frame costs no more than
+// one inside it. A segment whose two ends both lie more than 2^44 device
+// pixels out is not drawn, since double precision could not place its
+// visible part to within a pixel. Vertical lines that lie less than a pixel
 // column apart (the period lines of a grid at a span of thousands) light
 // every column between the first and the last; those columns are drawn once
 // each, so a grid costs the same at any span. Operations with coordinates
@@ -40,6 +43,11 @@ public:
     void set_device_size(int width, int height);
 
     const PixelRaster& raster() const { return raster_; }
+    // The picture the record gives at another size, drawn apart: this
+    // surface and its picture are left as they are.
+    PixelRaster rendered_at(int width, int height) const;
+    // What has been drawn since the last clear, and the state it started from.
+    const SurfaceRecord& record() const { return record_; }
     // True once after the picture changed since the last call: what the
     // front end needs to show again.
     bool take_changed();

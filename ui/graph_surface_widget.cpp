@@ -13,8 +13,24 @@
 
 namespace waves {
 
-using picture::Operation;
-using picture::RecordedOperation;
+namespace {
+
+Rgb rgb_of(const QColor& colour) {
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
+}
+
+// The raster's pixels as an image, without copying them: valid while the
+// raster is neither drawn on nor resized. Its bytes are R, G, B, A with A
+// always 255, which is Qt's RGBX8888.
+QImage image_over(const picture::PixelRaster& raster, qreal ratio) {
+    QImage image(reinterpret_cast<const uchar*>(raster.pixels()), raster.width(), raster.height(),
+                 static_cast<qsizetype>(raster.width()) * 4, QImage::Format_RGBX8888);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+}  // namespace
 
 class GraphSurfaceWidget::PictureView final : public QWidget {
 public:
@@ -34,8 +50,10 @@ private:
     GraphSurfaceWidget& surface_;
 };
 
+// The layout height the surface is given is unused: surface_height() is the
+// widget's own.
 GraphSurfaceWidget::GraphSurfaceWidget(const QColor& background, QWidget* parent)
-    : QFrame(parent), background_(background) {
+    : QFrame(parent), surface_(rgb_of(background), 0.0) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     // Created first, so that every child the window adds (the reference
     // graph's caption) lies above it.
@@ -50,33 +68,20 @@ bool GraphSurfaceWidget::is_own_part(const QObject* child) const {
 // ---- the interface -------------------------------------------------------
 
 void GraphSurfaceWidget::clear() {
-    record_.clear(state_);
-    // Pending lines would be erased at once: rendering the empty record drops
-    // them undrawn.
-    render_record(raster_, wanted_device_size(), devicePixelRatioF());
+    surface_.clear();
+    bring_picture_up_to_date();
     request_paint();
 }
 
 void GraphSurfaceWidget::set_scale(float x_left, float y_top, float x_right, float y_bottom) {
-    record_and_draw({.operation = Operation::set_scale, .args = {x_left, y_top, x_right, y_bottom}});
+    surface_.set_scale(x_left, y_top, x_right, y_bottom);
 }
 
-void GraphSurfaceWidget::set_pen_colour(Rgb colour) {
-    record_and_draw({.operation = Operation::set_pen_colour, .colour = colour});
-}
+void GraphSurfaceWidget::set_pen_colour(Rgb colour) { surface_.set_pen_colour(colour); }
 
-void GraphSurfaceWidget::set_pen_style(PenStyle style) {
-    record_and_draw({.operation = Operation::set_pen_style, .style = style});
-}
+void GraphSurfaceWidget::set_pen_style(PenStyle style) { surface_.set_pen_style(style); }
 
-// Defined ahead of their hot callers, so that they inline.
-
-inline void GraphSurfaceWidget::record_and_draw(const RecordedOperation& operation) {
-    record_.add(operation);
-    raster_.draw(operation, state_);
-    picture::advance_state(state_, operation);
-}
-
+// Defined ahead of its hot callers, so that it inlines.
 inline void GraphSurfaceWidget::request_paint() {
     if (paint_requested_) return;
     paint_requested_ = true;
@@ -84,40 +89,39 @@ inline void GraphSurfaceWidget::request_paint() {
 }
 
 void GraphSurfaceWidget::line(float xa, float ya, float xb, float yb) {
-    record_and_draw({.operation = Operation::line, .args = {xa, ya, xb, yb}});
+    surface_.line(xa, ya, xb, yb);
     request_paint();
 }
 
 void GraphSurfaceWidget::vertical_lines(double spacing, std::int64_t count, float y_from, float y_to) {
-    if (count <= 0) return;
-    record_and_draw({.operation = Operation::evenly_spaced_lines,
-                     .args = {y_from, y_to, 0.0f, 0.0f},
-                     .line_count = count,
-                     .spacing = spacing});
+    surface_.vertical_lines(spacing, count, y_from, y_to);
     request_paint();
 }
 
 void GraphSurfaceWidget::line_to(float x, float y) {
-    record_and_draw({.operation = Operation::line_to, .args = {x, y, 0.0f, 0.0f}});
+    surface_.line_to(x, y);
     request_paint();
 }
 
 void GraphSurfaceWidget::point(float x, float y) {
-    record_and_draw({.operation = Operation::point, .args = {x, y, 0.0f, 0.0f}});
+    surface_.point(x, y);
     request_paint();
 }
 
 double GraphSurfaceWidget::surface_height() const { return static_cast<double>(height()); }
 
 QImage GraphSurfaceWidget::picture() const {
-    SurfaceRaster finished = raster_;
     const QSize device_size = wanted_device_size();
     const qreal ratio = devicePixelRatioF();
-    if (device_size != finished.device_size() || ratio != finished.ratio()) {
-        render_record(finished, device_size, ratio);
+    const picture::PixelRaster& raster = surface_.raster();
+    QImage image;
+    if (device_size == QSize(raster.width(), raster.height())) {
+        image = image_over(raster, ratio).convertToFormat(QImage::Format_RGB32);
+    } else {
+        const picture::PixelRaster rendered = surface_.rendered_at(device_size.width(), device_size.height());
+        image = image_over(rendered, ratio).convertToFormat(QImage::Format_RGB32);
     }
-    finished.flush();
-    QImage image = finished.image();
+    if (image.isNull()) return image;
     if (mean_caption_) {
         QPainter painter(&image);
         paint_mean_caption(painter, contentsRect().size(), *mean_caption_);
@@ -184,11 +188,8 @@ void GraphSurfaceWidget::childEvent(QChildEvent* event) {
 void GraphSurfaceWidget::paint_picture(QWidget& view) {
     paint_requested_ = false;
     bring_picture_up_to_date();
-    raster_.flush();
     QPainter painter(&view);
-    // The picture carries the device pixel ratio, so it lands one image
-    // pixel on one device pixel.
-    painter.drawImage(QPoint(0, 0), raster_.image());
+    painter.drawImage(QPoint(0, 0), image_over(surface_.raster(), devicePixelRatioF()));
     if (mean_caption_) paint_mean_caption(painter, contentsRect().size(), *mean_caption_);
 }
 
@@ -202,15 +203,7 @@ QSize GraphSurfaceWidget::wanted_device_size() const {
 
 void GraphSurfaceWidget::bring_picture_up_to_date() {
     const QSize device_size = wanted_device_size();
-    const qreal ratio = devicePixelRatioF();
-    if (device_size != raster_.device_size() || ratio != raster_.ratio()) render_record(raster_, device_size, ratio);
-}
-
-void GraphSurfaceWidget::render_record(SurfaceRaster& raster, QSize device_size, qreal ratio) const {
-    raster.reset(device_size, ratio, background_);
-    record_.replay([&raster](const RecordedOperation& operation, const picture::DrawingState& state) {
-        raster.draw(operation, state);
-    });
+    surface_.set_device_size(device_size.width(), device_size.height());
 }
 
 }  // namespace waves

@@ -1,5 +1,5 @@
-// A graph surface on screen: a framed drawing area whose picture is a
-// retained image that the drawing routines paint into.
+// A graph surface on screen: a framed drawing area whose picture is the
+// page's own rasteriser's (picture/pixel_surface.h), shown as an image.
 //
 // Border. A QFrame with the style's sunken panel frame, the thin border the
 // platform draws around its own views. The picture fills contentsRect() and
@@ -7,11 +7,14 @@
 // into that area (Fusion at a ratio of 2) hides no picture pixel.
 // surface_height() is the outer height, border included.
 //
-// Picture. contentsRect().size() x devicePixelRatioF() device pixels,
-// tagged with that ratio, drawn by a SurfaceRaster (surface_raster.h): at a
-// ratio of 2 every line is one device pixel wide, never an enlarged 1x
-// image. Exposure only copies the picture, so it survives hiding, covering
-// and minimising.
+// Picture. contentsRect().size() x devicePixelRatioF() device pixels, drawn
+// by a picture::PixelSurface: the same pixels the web page's canvas shows
+// for the same lesson at the same device size, bit for bit. At a ratio of 2
+// every line is one device pixel wide, never an enlarged 1x image. The
+// surface's RGBA buffer is shown through a QImage that wraps it, tagged
+// with the ratio, so it lands one image pixel on one device pixel; no
+// second copy is kept. Exposure only shows the picture again, so it
+// survives hiding, covering and minimising.
 //
 // The view. A child widget covering exactly contentsRect() shows the
 // picture: opaque, transparent to the mouse, left out by assistive
@@ -21,13 +24,11 @@
 // repainting cost more than the graph. The view stays below every other
 // child.
 //
-// New size or ratio. Every operation is kept in a record (picture/
-// surface_record.h). When the drawing area's device size or ratio no longer
-// matches the picture (a resize, a screen with another ratio), the record
-// is replayed onto a fresh picture, crisp at the new resolution. The check
-// runs on a resize, at every clear and before every paint; an operation in
-// between may draw at the old resolution, and the replay renders it again
-// before anything is shown.
+// New size or ratio. The surface keeps every operation since its last
+// clear (picture/surface_record.h). When the drawing area's device size no
+// longer matches the picture (a resize, a screen with another ratio), the
+// record is replayed onto a fresh picture, crisp at the new resolution. The
+// check runs on a resize, at every clear and before every paint.
 #pragma once
 
 #include <QColor>
@@ -40,8 +41,8 @@
 
 #include "core/graphs/graph_surface.h"
 #include "core/graphs/mean_overlay.h"
+#include "picture/pixel_surface.h"
 #include "picture/surface_record.h"
-#include "ui/surface_raster.h"
 
 namespace waves {
 
@@ -66,10 +67,16 @@ public:
     double surface_height() const override;
 
     // The picture of the drawing area at the widget's present size and
-    // ratio, in device pixels, with everything drawn so far. Looking changes
-    // nothing: what is pending is drawn on a copy, and a picture of another
-    // size or ratio is rendered from the record apart from the surface's.
+    // ratio, in device pixels (Format_RGB32, tagged with the ratio), with
+    // everything drawn so far and the mean's caption over it. Looking
+    // changes nothing: a picture of another size is rendered from the
+    // record apart from the surface's.
     QImage picture() const;
+
+    // What the graph has drawn since its last clear, with the state it
+    // started from: enough to draw it again at any resolution or in another
+    // medium (a vector export replays it).
+    const picture::SurfaceRecord& record() const { return surface_.record(); }
 
     // The caption of the mean's line, painted over the picture on screen and
     // in picture() (ui/mean_captions.h); none until one is given.
@@ -92,25 +99,16 @@ protected:
 private:
     class PictureView;
 
-    // Keeps the operation, draws it and moves the state on.
-    void record_and_draw(const picture::RecordedOperation& operation);
     // Schedules a paint of the picture view, once until its next paint.
     void request_paint();
-    // Paints the up-to-date picture, everything drawn, onto the view.
+    // Paints the up-to-date picture and the caption onto the view.
     void paint_picture(QWidget& view);
     QSize wanted_device_size() const;
-    // Renders the record afresh if the drawing area's device size or ratio
-    // changed since the picture was made.
+    // Renders the record afresh if the drawing area's device size changed
+    // since the picture was made.
     void bring_picture_up_to_date();
-    // Resets the raster to the given resolution and replays the record onto it.
-    void render_record(SurfaceRaster& raster, QSize device_size, qreal ratio) const;
 
-    QColor background_;
-    // The state now; the record holds the state at the last clear and every
-    // operation since: enough to render the picture at any resolution.
-    picture::DrawingState state_;
-    picture::SurfaceRecord record_;
-    SurfaceRaster raster_;
+    picture::PixelSurface surface_;
     PictureView* picture_view_ = nullptr;  // owned by Qt, as a child
     // True from a request to the picture view's next paint.
     bool paint_requested_ = false;
