@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "ui/mean_captions.h"
+#include "ui/vector_painting.h"
 
 namespace waves {
 
@@ -186,6 +187,12 @@ void GraphSurfaceWidget::paint_picture(QWidget& view) {
     bring_picture_up_to_date();
     raster_.flush();
     QPainter painter(&view);
+    // SVG, PDF and printers (through render()) get the record as vectors.
+    if (paints_vectors(painter)) {
+        paint_record_as_vectors(painter, record_, contentsRect().size(), background_);
+        if (mean_caption_) paint_mean_caption(painter, contentsRect().size(), *mean_caption_);
+        return;
+    }
     // The picture carries the device pixel ratio, so it lands one image
     // pixel on one device pixel.
     painter.drawImage(QPoint(0, 0), raster_.image());

@@ -5,11 +5,12 @@
 project_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 # What building needs on Debian 12 (lrelease compiles the translations;
-# Python writes the Japanese manual page).
+# Python writes the Japanese manual page; Qt Svg writes the SVG pictures,
+# Qt Print Support, in qt6-base-dev, prints).
 build_packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev
-    qt6-base-dev libgl-dev qt6-l10n-tools python3
+    qt6-base-dev qt6-svg-dev libgl-dev qt6-l10n-tools python3
 )
 
 # Metric-compatible stand-ins for the layout's Windows fonts: Liberation
