@@ -18,8 +18,10 @@ build_packages=(
 font_packages=(fonts-liberation2 fonts-ipafont-gothic)
 
 # The tests that run the real program in a real X server and click it, and
-# read its pictures back from the clipboard (xclip).
-x11_test_packages=(xvfb xdotool xauth xclip)
+# read its pictures back from the clipboard (xclip); the pictures it writes
+# as SVG and PDF are rendered by rsvg-convert (librsvg2-bin) and pdftoppm
+# (poppler-utils).
+x11_test_packages=(xvfb xdotool xauth xclip librsvg2-bin poppler-utils)
 
 # The test that reads the window as a screen reader does, through AT-SPI.
 screen_reader_test_packages=(at-spi2-core python3-pyatspi dbus-daemon)
