@@ -64,8 +64,8 @@ public:
                 flush();
                 const DevicePoint at = to_device(state, operation.args[0], operation.args[1]);
                 if (inside(at)) {
-                    painter_.fillRect(QRectF(std::floor(at.x), std::floor(at.y), 1.0, 1.0),
-                                      QColor(state.pen_colour.red, state.pen_colour.green, state.pen_colour.blue));
+                    painter_.setPen(vector_pen(state));
+                    painter_.drawPoint(QPointF(at.x, at.y));
                 }
                 break;
             }

@@ -10,7 +10,7 @@
 //     are one polyline; a segment that leaves the area is clipped there
 //     geometrically (picture::clip_segment), so the device never gets a
 //     far-away coordinate;
-//   - a point is a filled square one logical pixel across;
+//   - a point is a dot of the pen;
 //   - the grid's period lines are single lines, at most four for each
 //     logical pixel of width: denser lines would be ink on ink.
 // The pen is the thinnest the device draws (cosmetic, width 0: one pixel

@@ -5,6 +5,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPicture>
 #include <QPrintDialog>
 #include <QShortcut>
 
@@ -19,6 +20,15 @@ void prepare_printer(QPrinter& printer) {
 }
 
 bool print_window(QWidget& window, QPrinter& printer) {
+    // render() paints onto a printer through one bitmap of the whole
+    // window; recorded into a QPicture first, the window stays vectors and
+    // text, played back at the printer's resolution.
+    QPicture recording;
+    QPainter recorder;
+    if (!recorder.begin(&recording)) return false;
+    window.render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    recorder.end();
+
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     // The printable area in device pixels, relative to the painter's origin.
@@ -28,7 +38,11 @@ bool print_window(QWidget& window, QPrinter& printer) {
     const QSizeF used = own * scale;
     painter.translate((page.width() - used.width()) / 2.0, (page.height() - used.height()) / 2.0);
     painter.scale(scale, scale);
-    window.render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    // A picture plays back enlarged by the device's resolution over its
+    // own; the scale above already maps the window onto the page.
+    painter.scale(static_cast<double>(recording.logicalDpiX()) / printer.logicalDpiX(),
+                  static_cast<double>(recording.logicalDpiY()) / printer.logicalDpiY());
+    painter.drawPicture(0, 0, recording);
     return painter.end();
 }
 

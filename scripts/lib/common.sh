@@ -19,8 +19,8 @@ font_packages=(fonts-liberation2 fonts-ipafont-gothic)
 
 # The tests that run the real program in a real X server and click it, and
 # read its pictures back from the clipboard (xclip); the pictures it writes
-# as SVG and PDF are rendered by rsvg-convert (librsvg2-bin) and pdftoppm
-# (poppler-utils).
+# as SVG and PDF, and what it prints, are rendered and read by rsvg-convert
+# (librsvg2-bin) and poppler's pdftoppm, pdfinfo and pdfimages (poppler-utils).
 x11_test_packages=(xvfb xdotool xauth xclip librsvg2-bin poppler-utils)
 
 # The test that reads the window as a screen reader does, through AT-SPI.
