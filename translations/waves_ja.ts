@@ -148,22 +148,6 @@
         <translation>プログラムの名前とバージョンを表示して終了します。</translation>
     </message>
     <message>
-        <source>Shows how waves add up and how they multiply: four waves A to D, their sum E,
-and their products with a reference wave W, redrawn at every click.
-
-Tab moves through the controls, Up and Down step the arrows, Space or Enter
-presses RESET. Ctrl+C copies the picture of the window to the clipboard,
-Ctrl+Shift+C the picture of the graph that has the keyboard focus. M draws
-the mean of each product over the span, or hides it.</source>
-        <translation>波がどう足し合わされ、どう掛け合わされるかを見せる教材です。四つの波 A〜D と
-その和 E、基準波 W との積を、クリックのたびに描き直します。
-
-Tab で操作部品を移り、↑ と ↓ で矢印を操作し、Space か Enter で RESET を
-押します。Ctrl+C でウィンドウの画像を、Ctrl+Shift+C でキーボードで選んでいる
-グラフの画像を、クリップボードにコピーします。M で各積の表示範囲での平均を
-描き、もう一度押すと消します。</translation>
-    </message>
-    <message>
         <source>Unknown option &apos;%1&apos;.</source>
         <translation>不明なオプション &apos;%1&apos; です。</translation>
     </message>
@@ -182,6 +166,58 @@ Tab で操作部品を移り、↑ と ↓ で矢印を操作し、Space か Ent
     <message>
         <source>lesson</source>
         <translation>授業の状態</translation>
+    </message>
+    <message>
+        <source>Writes the window&apos;s picture to the file instead of showing the window, as PNG, SVG or PDF by the name&apos;s ending.</source>
+        <translation>ウィンドウを表示する代わりに、その画像をファイルに書きます。名前の末尾で PNG、SVG、PDF のどれかになります。</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Device pixels per pixel of a PNG picture, 1 to 8 (default 2).</source>
+        <translation>PNG の画像の 1 画素あたりの画素数。1 から 8 まで（指定しなければ 2）。</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Shows how waves add up and how they multiply: four waves A to D, their sum E,
+and their products with a reference wave W, redrawn at every click.
+
+Tab moves through the controls, Up and Down step the arrows, Space or Enter
+presses RESET. Ctrl+C copies the picture of the window to the clipboard,
+Ctrl+Shift+C the picture of the graph that has the keyboard focus. M draws
+the mean of each product over the span, or hides it. Ctrl+P prints the
+window. Ctrl+plus, Ctrl+minus and Ctrl+0 make the window larger, smaller
+and again its own size; F11 fills the screen with it, or ends that.</source>
+        <translation>波がどう足し合わされ、どう掛け合わされるかを見せる教材です。四つの波 A〜D と
+その和 E、基準波 W との積を、クリックのたびに描き直します。
+
+Tab で操作部品を移り、↑ と ↓ で矢印を操作し、Space か Enter で RESET を
+押します。Ctrl+C でウィンドウの画像を、Ctrl+Shift+C でキーボードで選んでいる
+グラフの画像を、クリップボードにコピーします。M で各積の表示範囲での平均を
+描き、もう一度押すと消します。Ctrl+P でウィンドウを印刷します。Ctrl+plus、
+Ctrl+minus、Ctrl+0 でウィンドウを拡大、縮小し、元の大きさに戻します。F11 で
+画面いっぱいに表示し、もう一度押すと戻ります。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not end in .png, .svg or .pdf.</source>
+        <translation>&apos;%1&apos; の末尾が .png、.svg、.pdf のどれでもありません。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number from %2 to %3.</source>
+        <translation>&apos;%1&apos; は %2 から %3 までの整数ではありません。</translation>
+    </message>
+    <message>
+        <source>there is no --picture to scale.</source>
+        <translation>倍率をかける --picture がありません。</translation>
+    </message>
+    <message>
+        <source>only a PNG picture has a scale, not &apos;%1&apos;.</source>
+        <translation>倍率があるのは PNG の画像だけです。&apos;%1&apos; にはありません。</translation>
     </message>
 </context>
 <context>
@@ -282,6 +318,10 @@ Tab で操作部品を移り、↑ と ↓ で矢印を操作し、Space か Ent
     <message>
         <source>cannot open a display (%1); run it on a desktop, or under xvfb-run.</source>
         <translation>画面（ディスプレイ）を開けません（%1）。デスクトップで、または xvfb-run の下で実行してください。</translation>
+    </message>
+    <message>
+        <source>--picture: cannot write &apos;%1&apos;: %2</source>
+        <translation>--picture: &apos;%1&apos; を書けません：%2</translation>
     </message>
 </context>
 <context>

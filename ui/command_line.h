@@ -1,5 +1,5 @@
 // The program's command line: -h/--help, -v/--version, --state LESSON,
-// and nothing else.
+// --picture FILE with --scale N, and nothing else.
 //
 // It is read before any application object exists, so that these answers
 // need no display and load no platform plugin: read_command_line only
@@ -13,6 +13,12 @@
 //            the one line "waves: --state: " and the reason.
 // --state opens the window in a lesson written as in a link's fragment
 // (core/app/lesson_state_text.h), e.g. --state 'A=3c1&B=1c3&t=2'.
+// --picture FILE writes the window's picture instead of showing it
+// (ui/window_picture.h), in the format of the file name's ending; --scale N
+// (a whole number from 1 to 8, 2 when not given) is a PNG's device pixel
+// ratio. A name with another ending, a scale out of range, a --scale with
+// no PNG to apply to: one line "waves: --picture: ..." or "waves: --scale:
+// ...", status 2.
 // Every text goes through tr(), in the context "CommandLine", when it is
 // printed, so that the translations installed by then speak; only the
 // parser's rarest complaints (a value given to an option that takes none)
@@ -26,6 +32,7 @@
 
 #include "core/app/lesson_state.h"
 #include "core/app/lesson_state_text.h"
+#include "ui/window_picture.h"
 
 namespace waves {
 
@@ -34,7 +41,21 @@ class CommandLine {
 
 public:
     enum class Request { open_window, help, version, error };
-    enum class Problem { unknown_option, stray_argument, refused_lesson, other };
+    enum class Problem {
+        unknown_option,
+        stray_argument,
+        refused_lesson,
+        picture_name,      // what: the file name
+        picture_scale,     // what: the scale as given
+        scale_without_png, // what: the file name, or empty without --picture
+        other
+    };
+
+    struct Picture {
+        QString file;
+        PictureFormat format = PictureFormat::png;
+        int scale = kDefaultPictureScale;
+    };
 
     struct Reading {
         Request request = Request::open_window;
@@ -42,6 +63,7 @@ public:
         QString what;  // the option or argument; for Problem::other, the parser's own sentence
         StateRefusal refusal;  // for Problem::refused_lesson
         std::optional<LessonState> lesson;  // the window's lesson, given with --state
+        std::optional<Picture> picture;  // given with --picture: written, not shown
     };
 
     // The exit status of a command line that could not be read.

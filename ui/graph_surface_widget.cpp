@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "ui/mean_captions.h"
+#include "ui/vector_painting.h"
 
 namespace waves {
 
@@ -53,7 +54,7 @@ private:
 // The layout height the surface is given is unused: surface_height() is the
 // widget's own.
 GraphSurfaceWidget::GraphSurfaceWidget(const QColor& background, QWidget* parent)
-    : QFrame(parent), surface_(rgb_of(background), 0.0) {
+    : QFrame(parent), surface_(rgb_of(background), 0.0), background_(background) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     // Created first, so that every child the window adds (the reference
     // graph's caption) lies above it.
@@ -189,6 +190,12 @@ void GraphSurfaceWidget::paint_picture(QWidget& view) {
     paint_requested_ = false;
     bring_picture_up_to_date();
     QPainter painter(&view);
+    // SVG, PDF and printers (through render()) get the record as vectors.
+    if (paints_vectors(painter)) {
+        paint_record_as_vectors(painter, surface_.record(), contentsRect().size(), background_);
+        if (mean_caption_) paint_mean_caption(painter, contentsRect().size(), *mean_caption_);
+        return;
+    }
     painter.drawImage(QPoint(0, 0), image_over(surface_.raster(), devicePixelRatioF()));
     if (mean_caption_) paint_mean_caption(painter, contentsRect().size(), *mean_caption_);
 }

@@ -109,6 +109,7 @@ private:
     void bring_picture_up_to_date();
 
     picture::PixelSurface surface_;
+    QColor background_;  // for the vector devices, which get no raster
     PictureView* picture_view_ = nullptr;  // owned by Qt, as a child
     // True from a request to the picture view's next paint.
     bool paint_requested_ = false;

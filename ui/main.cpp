@@ -5,21 +5,29 @@
 // opened are answered without one (ui/command_line.h), with no platform
 // plugin loaded.
 //
+// --picture FILE needs no display either: its file is opened first, before
+// any platform (a file that cannot be written is said in one line, status
+// 1), then the window is made on the offscreen platform, its picture
+// written beside the file and renamed over it only when complete.
+//
 // Without a display Qt would abort with a core dump and a page of advice;
 // instead the program says in one line that it needs a display and exits
 // with status 1.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QSaveFile>
 #include <QStringList>
 #include <QStyleFactory>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "ui/appearance.h"
 #include "ui/command_line.h"
 #include "ui/main_window.h"
 #include "ui/translations.h"
+#include "ui/window_picture.h"
 
 namespace waves {
 
@@ -58,6 +66,18 @@ void start_up_message_handler(QtMsgType type, const QMessageLogContext& context,
     }
 }
 
+// The one line of a picture that could not be written; status 1.
+int picture_not_written(int argc, char* argv[], const QString& file, const QString& reason) {
+    if (QCoreApplication::instance() == nullptr) {
+        QCoreApplication application(argc, argv);
+        install_translations(application);
+        return picture_not_written(argc, argv, file, reason);
+    }
+    const QString text = QCoreApplication::translate("StartUp", "--picture: cannot write '%1': %2").arg(file, reason);
+    std::fprintf(stderr, "waves: %s\n", text.toLocal8Bit().constData());
+    return 1;
+}
+
 }  // namespace
 
 }  // namespace waves
@@ -72,6 +92,15 @@ int main(int argc, char* argv[]) {
         QCoreApplication application(argc, argv);
         install_translations(application);
         return CommandLine::answer(command_line);
+    }
+
+    std::unique_ptr<QSaveFile> picture_file;
+    if (command_line.picture) {
+        picture_file = std::make_unique<QSaveFile>(command_line.picture->file);
+        if (!picture_file->open(QIODevice::WriteOnly)) {
+            return picture_not_written(argc, argv, command_line.picture->file, picture_file->errorString());
+        }
+        use_picture_platform(command_line.picture->scale);
     }
 
     QTranslator early_translator;
@@ -91,6 +120,12 @@ int main(int argc, char* argv[]) {
 
     MainWindow window;
     if (command_line.lesson) window.open_lesson(*command_line.lesson);
+    if (picture_file) {
+        if (!write_window_picture(window, command_line.picture->format, *picture_file) || !picture_file->commit()) {
+            return picture_not_written(argc, argv, command_line.picture->file, picture_file->errorString());
+        }
+        return 0;
+    }
     window.show();
     return QApplication::exec();
 }

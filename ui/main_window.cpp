@@ -12,6 +12,8 @@
 #include "ui/accessible_interfaces.h"
 #include "ui/twips.h"
 #include "ui/window_binding.h"
+#include "ui/window_print.h"
+#include "ui/window_zoom.h"
 
 namespace waves {
 
@@ -40,6 +42,8 @@ MainWindow::MainWindow(QWidget* parent)
     bind_window(controls_, window_layout(), form_, dispatch_);
     install_picture_copy(*this);
     install_mean_key(*this, form_, dispatch_);
+    zoom_ = new WindowZoom(*this, controls_, window_layout());
+    install_window_print(*this);
 
     Form_Load(form_);
     show_what_the_graphs_say();

@@ -14,7 +14,8 @@
 // of the means while they are drawn, are brought up to date with their new
 // pictures. Ctrl+C and Ctrl+Shift+C copy the picture of the window or of
 // the focused graph (ui/picture_copy.h); M draws the means or hides them
-// (ui/mean_captions.h).
+// (ui/mean_captions.h); Ctrl+P prints the window (ui/window_print.h);
+// Ctrl+plus, Ctrl+minus, Ctrl+0 and F11 scale it (ui/window_zoom.h).
 #pragma once
 
 #include <QWidget>
@@ -27,6 +28,8 @@
 
 namespace waves {
 
+class WindowZoom;
+
 class MainWindow final : public QWidget, private WindowPlacement {
     Q_OBJECT
 
@@ -38,6 +41,8 @@ public:
     // it directly, to reach a far span or frequency without 100,000 clicks.
     Form& form() { return form_; }
     const ControlTree& controls() const { return controls_; }
+    // The window's scale for a projector.
+    WindowZoom& zoom() { return *zoom_; }
 
     // Shows the lesson instead of the start values: every value, option
     // button, picture and description as if it had been clicked there.
@@ -57,6 +62,7 @@ private:
     ControlTree controls_;
     EventDispatch dispatch_;
     TwipSize outer_size_{};
+    WindowZoom* zoom_ = nullptr;  // owned by Qt, as a child
 };
 
 }  // namespace waves

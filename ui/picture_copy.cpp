@@ -27,7 +27,9 @@ constexpr int kNoticeMilliseconds = 5000;
 constexpr double kLogicalDotsPerInch = 96.0;
 constexpr double kMetresPerInch = 0.0254;
 
-QByteArray png_of(QImage image) {
+}  // namespace
+
+QByteArray png_with_resolution(QImage image) {
     const int dots_per_metre = qRound(kLogicalDotsPerInch * image.devicePixelRatio() / kMetresPerInch);
     image.setDotsPerMeterX(dots_per_metre);
     image.setDotsPerMeterY(dots_per_metre);
@@ -38,9 +40,11 @@ QByteArray png_of(QImage image) {
     return png;
 }
 
+namespace {
+
 void copy_to_clipboard(const QImage& image) {
     auto* data = new QMimeData;
-    data->setData(QStringLiteral("image/png"), png_of(image));
+    data->setData(QStringLiteral("image/png"), png_with_resolution(image));
     QGuiApplication::clipboard()->setMimeData(data);  // the clipboard owns it
 }
 

@@ -24,6 +24,8 @@
 // name). The notice hides again a few seconds later.
 #pragma once
 
+#include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -48,6 +50,10 @@ private:
     QLabel* text_;
     QTimer* hide_timer_;
 };
+
+// The image as PNG, its resolution 96 dots per inch times its device pixel
+// ratio: the bytes a copy puts on the clipboard.
+QByteArray png_with_resolution(QImage image);
 
 // Installs the two keys on the window and the notice in it.
 void install_picture_copy(QWidget& window);

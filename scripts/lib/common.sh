@@ -5,11 +5,12 @@
 project_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
 # What building needs on Debian 12 (lrelease compiles the translations;
-# Python writes the Japanese manual page).
+# Python writes the Japanese manual page; Qt Svg writes the SVG pictures,
+# Qt Print Support, in qt6-base-dev, prints).
 build_packages=(
     cmake ninja-build g++ pkg-config
     libgtest-dev libgmock-dev
-    qt6-base-dev libgl-dev qt6-l10n-tools python3
+    qt6-base-dev qt6-svg-dev libgl-dev qt6-l10n-tools python3
 )
 
 # Metric-compatible stand-ins for the layout's Windows fonts: Liberation
@@ -17,8 +18,10 @@ build_packages=(
 font_packages=(fonts-liberation2 fonts-ipafont-gothic)
 
 # The tests that run the real program in a real X server and click it, and
-# read its pictures back from the clipboard (xclip).
-x11_test_packages=(xvfb xdotool xauth xclip)
+# read its pictures back from the clipboard (xclip); the pictures it writes
+# as SVG and PDF, and what it prints, are rendered and read by rsvg-convert
+# (librsvg2-bin) and poppler's pdftoppm, pdfinfo and pdfimages (poppler-utils).
+x11_test_packages=(xvfb xdotool xauth xclip librsvg2-bin poppler-utils)
 
 # The test that reads the window as a screen reader does, through AT-SPI.
 screen_reader_test_packages=(at-spi2-core python3-pyatspi dbus-daemon)

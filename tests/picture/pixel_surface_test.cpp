@@ -195,8 +195,8 @@ TEST(PixelRaster, AColumnLightsWhatTheSameLineLightsAcrossEitherEdge) {
                 const auto picture = [](const PixelRaster& raster) {  // the rows, '#' where lit
                     std::string rows;
                     for (int row = 0; row < 9; ++row) {
-                        for (int column = 0; column < 3; ++column) {
-                            rows += raster.pixel(column, row) == PixelRaster::packed(kGreen) ? '#' : '.';
+                        for (int x = 0; x < 3; ++x) {
+                            rows += raster.pixel(x, row) == PixelRaster::packed(kGreen) ? '#' : '.';
                         }
                         rows += ' ';
                     }

@@ -48,10 +48,32 @@ rows=(
     "--bogus -worse --worst|2||waves: Unknown option 'bogus'.\n$hint"
     "one two three|2||waves: Unexpected argument 'one'.\n$hint"
     "--help=all|2||waves: Unexpected value after '--help'.\n$hint"
+    "--picture|2||waves: Missing value after '--picture'.\n$hint"
+    "--picture worksheet.jpg|2||waves: --picture: 'worksheet.jpg' does not end in .png, .svg or .pdf."
+    "--picture worksheet|2||waves: --picture: 'worksheet' does not end in .png, .svg or .pdf."
+    "--picture w.png --scale 0|2||waves: --scale: '0' is not a whole number from 1 to 8."
+    "--picture w.png --scale 9|2||waves: --scale: '9' is not a whole number from 1 to 8."
+    "--picture w.png --scale 1.5|2||waves: --scale: '1.5' is not a whole number from 1 to 8."
+    "--picture w.svg --scale 2|2||waves: --scale: only a PNG picture has a scale, not 'w.svg'."
+    "--scale 2|2||waves: --scale: there is no --picture to scale."
+    "--picture w.PDF --state t=0|2||waves: --state: t=0: the span must be a whole number of periods from 1 to 16777216."
+    # A file that cannot be written is found before any platform is loaded.
+    "--picture /nonexistent-folder/w.png|1||waves: --picture: cannot write '/nonexistent-folder/w.png': No such file or directory"
+    "--picture folder.svg|1||waves: --picture: cannot write 'folder.svg': Filename refers to a directory"
 )
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/waves-command-line.XXXXXX") || fail "cannot make a folder"
 trap 'rm -rf "$work"; x11_stop' EXIT
+# The rows run in the work folder, where any file a row wrongly wrote,
+# whole or partial, would stay.
+mkdir "$work/folder.svg" && cd "$work" || fail "cannot prepare $work"
+
+# wrote_nothing PLACE: the work folder holds only the test's own files.
+wrote_nothing() {
+    local extra
+    extra=$(ls -A "$work" | grep -vxE 'out|err|connects|folder\.svg')
+    [ -z "$extra" ] && [ -z "$(ls -A "$work/folder.svg")" ] || fail "$1: the command lines wrote: $extra"
+}
 
 # is_usage FILE: the usage text: the usage line, the description with the
 # copy keys, and both options.
@@ -59,7 +81,9 @@ is_usage() {
     [ "$(head -n 1 "$1")" = "Usage: $program [options]" ] &&
         grep -q 'Ctrl+C copies the picture of the window' "$1" &&
         grep -Eq '^  -h, --help +Shows this help and exits\.$' "$1" &&
-        grep -Eq '^  -v, --version +Shows the program.s name and version and exits\.$' "$1"
+        grep -Eq '^  -v, --version +Shows the program.s name and version and exits\.$' "$1" &&
+        grep -Eq '^  --picture <file> +Writes the window.s picture to the file' "$1" &&
+        grep -Eq '^  --scale <n> +Device pixels per pixel of a PNG picture' "$1"
 }
 
 # check_row PLACE ROW COMMAND...: runs COMMAND (the program with the row's
@@ -92,6 +116,7 @@ for row in "${rows[@]}"; do
     check_row "no display" "$row" env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM QT_DEBUG_PLUGINS=1 \
         timeout 20 "$program"
 done
+wrote_nothing "no display"
 echo "ok: ${#rows[@]} command lines answered without a display"
 
 # --- Lessons ------------------------------------------------------------------
@@ -145,6 +170,7 @@ for row in "${rows[@]}"; do
         fail "with a display: waves ${row%%|*}: connected a socket: $(grep 'connect(' "$work/connects")"
     fi
 done
+wrote_nothing "with a display"
 echo "ok: the same answers with a display present, without connecting to it"
 
 # --- In Japanese ---------------------------------------------------------------
