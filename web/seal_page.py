@@ -11,8 +11,14 @@ The <noscript> sentence is the one place the page's script cannot
 translate; its translations come from the program's translation files, as
 a paragraph per language after the English one.
 
-    seal_page.py BUILT_HTML SEALED_HTML [TS_FILE...]
+The libraries the page carries (--script: the QR code encoder, installed
+by npm from web/package-lock.json) go into its one script ahead of the
+program, without their comments and indentation but with their licence,
+and more style (--style) goes at the end of its one style.
+
+    seal_page.py BUILT_HTML SEALED_HTML [--script JS]... [--style CSS]... [TS_FILE...]
 """
+import argparse
 import base64
 import gzip
 import hashlib
@@ -59,10 +65,55 @@ def with_compressed_module(page):
     return page.replace(prefix + encoded, prefix + base64.b64encode(packed).decode("ascii"))
 
 
+def compact(library):
+    """The library's opening comment (its licence) as it stands, then its
+    code line by line without indentation, blank lines or lines that are
+    only a comment."""
+    lines = library.splitlines()
+    kept = []
+    while lines and lines[0].lstrip().startswith("//"):
+        kept.append(lines.pop(0))
+    in_block = False
+    for line in lines:
+        code = line.strip()
+        if in_block:
+            in_block = "*/" not in code
+            continue
+        if code.startswith("/*"):
+            in_block = "*/" not in code
+            continue
+        if code and not code.startswith("//"):
+            kept.append(code)
+    return "\n".join(kept) + "\n"
+
+
+def with_additions(page, scripts, styles):
+    for name in scripts + styles:
+        with open(name, encoding="utf-8") as file:
+            text = file.read()
+        if re.search(r"</(script|style)", text, re.I):
+            sys.exit(f"seal_page: {name} would end the page's script or style")
+        if name in scripts:
+            page = page.replace("<script>", "<script>" + compact(text), 1)
+        else:
+            page = page.replace("</style>", text + "</style>", 1)
+    return page
+
+
 def main():
-    source, target, ts_files = sys.argv[1], sys.argv[2], sys.argv[3:]
-    with open(source, encoding="utf-8") as file:
-        page = with_compressed_module(with_translated_noscript(file.read(), ts_files))
+    parser = argparse.ArgumentParser()
+    parser.add_argument("source")
+    parser.add_argument("target")
+    parser.add_argument("--script", action="append", default=[])
+    parser.add_argument("--style", action="append", default=[])
+    parser.add_argument("ts_files", nargs="*")
+    arguments = parser.parse_args()
+    with open(arguments.source, encoding="utf-8") as file:
+        page = with_compressed_module(with_translated_noscript(file.read(), arguments.ts_files))
+    only(r"<script>(.*?)</script>", page, "script")
+    only(r"<style>(.*?)</style>", page, "style")
+    page = with_additions(page, arguments.script, arguments.style)
+    target = arguments.target
     script = only(r"<script>(.*?)</script>", page, "script")
     style = only(r"<style>(.*?)</style>", page, "style")
     if re.search(r"<(script|link|img|iframe|object|embed)\b[^>]*\b(src|href)=", page):
