@@ -10,6 +10,7 @@
 // set it. Texts only screen readers hear are left out.
 
 mergeInto(LibraryManager.library, {
+  $wavesPicture__deps: ['$wavesPage'],
   $wavesPicture: {
     light: '#ffffff',
     shadow: '#808080',
@@ -21,12 +22,16 @@ mergeInto(LibraryManager.library, {
     },
 
     // The picture's coordinates of a box of the page: device pixels from
-    // the client area's top-left corner.
+    // the client area's top-left corner, each edge on the device pixel the
+    // browser snaps it to.
     Mapper: function (origin) {
       const ratio = devicePixelRatio;
+      const snap = function (at) { return Math.round(at * ratio); };
       return function (box) {
-        return { x: (box.left - origin.left) * ratio, y: (box.top - origin.top) * ratio,
-                 w: box.width * ratio, h: box.height * ratio };
+        const x = snap(box.left) - snap(origin.left);
+        const y = snap(box.top) - snap(origin.top);
+        return { x: x, y: y, w: snap(box.left + box.width) - snap(origin.left) - x,
+                 h: snap(box.top + box.height) - snap(origin.top) - y };
       };
     },
 
@@ -115,7 +120,8 @@ mergeInto(LibraryManager.library, {
     paint: function (context, element, map, scale) {
       if (!wavesPicture.visible(element)) return;
       const style = getComputedStyle(element);
-      const box = map(element.getBoundingClientRect());
+      const page = element.getBoundingClientRect();
+      const box = map(page);
       if (style.backgroundColor && style.backgroundColor !== 'transparent' &&
           style.backgroundColor !== 'rgba(0, 0, 0, 0)') {
         context.fillStyle = style.backgroundColor;
@@ -130,8 +136,9 @@ mergeInto(LibraryManager.library, {
                            line, wavesPicture.light, wavesPicture.shadow);
       }
       if (element instanceof HTMLCanvasElement && element.width > 0 && element.height > 0) {
-        const inset = parseFloat(style.borderLeftWidth) * scale;
-        context.drawImage(element, Math.round(box.x + inset), Math.round(box.y + inset));
+        const inset = parseFloat(style.borderLeftWidth) * wavesPage.zoom;
+        const content = map({ left: page.left + inset, top: page.top + inset, width: 0, height: 0 });
+        context.drawImage(element, content.x, content.y);
       }
       if (element instanceof HTMLInputElement && element.type === 'radio') {
         wavesPicture.radio(context, box, element.checked);
