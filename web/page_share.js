@@ -10,6 +10,7 @@
 // focus back to the caption bar's button. Its keys reach nothing behind it.
 // The QR code is drawn by the encoder the page carries (qrcode-generator,
 // inlined by seal_page.py), on a canvas of whole device pixels per module.
+// The dialog is made when it is first opened.
 
 mergeInto(LibraryManager.library, {
   $wavesShare: {
@@ -85,6 +86,7 @@ mergeInto(LibraryManager.library, {
 
     open: function () {
       const share = wavesShare;
+      if (!share.dialog) share.build();
       const fromFile = location.protocol === 'file:';
       share.said.textContent = '';
       share.code.hidden = fromFile;
@@ -198,7 +200,6 @@ mergeInto(LibraryManager.library, {
   waves_page_offer_share__deps: ['$wavesShare', '$wavesAddress', '$wavesPage'],
   waves_page_offer_share: function () {
     const share = wavesShare;
-    share.build();
     const caption = wavesPage.windowBox.querySelector('h1');
     const opener = document.createElement('button');
     opener.type = 'button';
