@@ -6,7 +6,8 @@
 // the text, as the browser always does.
 //
 // The picture goes to the clipboard as one image/png at the device's
-// resolution, through the asynchronous Clipboard API. A notice (role
+// resolution, through the asynchronous Clipboard API, with its resolution
+// in it as the desktop's has. A notice (role
 // status, read out by screen readers) says what was copied, and hides a few
 // seconds later; where the browser refuses (no ClipboardItem, not a secure
 // context, no permission), the same notice says so and offers the picture
@@ -75,10 +76,40 @@ mergeInto(LibraryManager.library, {
       });
     },
 
+    // The PNG with its resolution, 96 dots per inch times the device pixel
+    // ratio (a pHYs chunk after the header), so that a word processor
+    // places it at the size the screen shows it, as the desktop's copy.
     png: function (canvas) {
       return new Promise(function (resolve, reject) {
         canvas.toBlob(function (blob) { if (blob) resolve(blob); else reject(new Error('no picture')); }, 'image/png');
+      }).then(function (blob) { return blob.arrayBuffer(); }).then(function (buffer) {
+        const perMetre = Math.round(96 * devicePixelRatio / 0.0254);
+        const chunk = new DataView(new ArrayBuffer(21));
+        chunk.setUint32(0, 9);
+        [0x70, 0x48, 0x59, 0x73].forEach(function (letter, at) { chunk.setUint8(4 + at, letter); });  // pHYs
+        chunk.setUint32(8, perMetre);
+        chunk.setUint32(12, perMetre);
+        chunk.setUint8(16, 1);  // the unit is the metre
+        chunk.setUint32(17, wavesCopy.crc(new Uint8Array(chunk.buffer, 4, 13)));
+        const afterHeader = 8 + 25;  // the signature, then IHDR's length, type, 13 bytes and CRC
+        return new Blob([buffer.slice(0, afterHeader), chunk.buffer, buffer.slice(afterHeader)], { type: 'image/png' });
       });
+    },
+
+    crcTable: null,
+    crc: function (bytes) {
+      let table = wavesCopy.crcTable;
+      if (!table) {
+        table = wavesCopy.crcTable = new Uint32Array(256);
+        for (let n = 0; n < 256; ++n) {
+          let c = n;
+          for (let k = 0; k < 8; ++k) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
+          table[n] = c >>> 0;
+        }
+      }
+      let c = 0xffffffff;
+      for (const byte of bytes) c = table[(c ^ byte) & 0xff] ^ (c >>> 8);
+      return (c ^ 0xffffffff) >>> 0;
     },
 
     copy: function (canvas, fileName, message) {

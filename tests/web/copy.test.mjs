@@ -8,6 +8,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
+import { crc32 } from 'node:zlib';
 
 import { open, pageUrl } from './browser_session.mjs';
 
@@ -125,5 +126,10 @@ test('where the browser refuses, the notice says so and offers the picture as a 
     return [Math.round(box.width * devicePixelRatio), Math.round(box.height * devicePixelRatio)];
   });
   assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], client);
+  // Its resolution, after the header: 96 dots per inch times the device
+  // pixel ratio, in pixels per metre; the chunk's CRC is what zlib's is.
+  assert.equal(png.subarray(37, 41).toString(), 'pHYs');
+  assert.deepEqual([png.readUInt32BE(41), png.readUInt32BE(45), png[49]], [7559, 7559, 1]);
+  assert.equal(png.readUInt32BE(50), crc32(png.subarray(37, 50)));
   await context.close();
 });
