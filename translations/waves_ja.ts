@@ -342,5 +342,53 @@ Ctrl+minus、Ctrl+0 でウィンドウを拡大、縮小し、元の大きさに
         <source>The lesson in this link could not be opened: %1 The page starts as usual.</source>
         <translation>このリンクの授業の状態は開けませんでした。%1 ページは通常どおり始まります。</translation>
     </message>
+    <message>
+        <source>Share this lesson</source>
+        <translation>この授業を共有</translation>
+    </message>
+    <message>
+        <source>QR code of the lesson&apos;s address</source>
+        <translation>授業の状態を含むアドレスの QR コード</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>This page was opened from a file on this computer, which no tablet or phone can open, so there is no link to share; copy the lesson as text instead.</source>
+        <translation>このページはこのコンピューターのファイルから開かれていて、タブレットやスマートフォンでは開けないため共有するリンクがありません。代わりに授業の状態をテキストでコピーしてください。</translation>
+    </message>
+    <message>
+        <source>Copy the lesson text</source>
+        <translation>授業の状態をテキストでコピー</translation>
+    </message>
+    <message>
+        <source>Scan the code with a tablet or a phone to open this page in this lesson there.</source>
+        <translation>タブレットやスマートフォンでこのコードを読み取ると、このページがこの授業の状態で開きます。</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation>リンクをコピー</translation>
+    </message>
+    <message>
+        <source>Lesson text copied</source>
+        <translation>授業の状態をコピーしました</translation>
+    </message>
+    <message>
+        <source>Link copied</source>
+        <translation>リンクをコピーしました</translation>
+    </message>
+    <message>
+        <source>The browser did not let the page copy it; select the text and copy it yourself.</source>
+        <translation>ブラウザーがコピーを許可しませんでした。テキストを選択して、ご自分でコピーしてください。</translation>
+    </message>
+    <message>
+        <source>Save the picture as a PNG file</source>
+        <translation>画像を PNG ファイルとして保存</translation>
+    </message>
+    <message>
+        <source>The browser did not let the page copy the picture to the clipboard.</source>
+        <translation>ブラウザーが画像のクリップボードへのコピーを許可しませんでした。</translation>
+    </message>
 </context>
 </TS>

@@ -55,6 +55,14 @@ void waves_page_show_mean_caption(int id, const char* text, double height_fracti
                                   const char* font_family, const char* colour);
 // From now on the key M anywhere in the page calls waves_mean_key.
 void waves_page_listen_for_mean_key();
+// The page's own tools, which need nothing from the program but its window
+// and its canvases: the caption bar's button that shows the lesson's link
+// as a QR code (page_share.js), the keys Ctrl+C and Ctrl+Shift+C that copy
+// the window's or the focused graph's picture (page_copy.js), and printing
+// the window alone on one sheet (page_print.js).
+void waves_page_offer_share();
+void waves_page_offer_copy();
+void waves_page_offer_print();
 // The page's URL fragment without its '#', percent-decoded where it can
 // be, as *length bytes of UTF-8 (a decoded fragment may hold a NUL) that
 // the caller frees with free(); nullptr where there is none.

@@ -11,13 +11,21 @@ The <noscript> sentence is the one place the page's script cannot
 translate; its translations come from the program's translation files, as
 a paragraph per language after the English one.
 
-    seal_page.py BUILT_HTML SEALED_HTML [TS_FILE...]
+With --terser (terser's command-line script, from web/package-lock.json),
+the names inside the program's functions are shortened. The libraries the
+page carries (--script: the QR code encoder, from the same lock) go into
+its one script ahead of the program, compressed by terser but with their
+licence, and more style (--style) goes at the end of its one style.
+
+    seal_page.py [--terser TERSER_JS --script JS]... [--style CSS]... BUILT_HTML SEALED_HTML [TS_FILE...]
 """
+import argparse
 import base64
 import gzip
 import hashlib
 import html
 import re
+import subprocess
 import sys
 import xml.etree.ElementTree as ElementTree
 
@@ -59,13 +67,70 @@ def with_compressed_module(page):
     return page.replace(prefix + encoded, prefix + base64.b64encode(packed).decode("ascii"))
 
 
+def compact(library, terser):
+    """The library's opening comment (its licence) as it stands, then its
+    code as terser compresses it, without comments."""
+    lines = library.splitlines()
+    licence = []
+    while lines and lines[0].lstrip().startswith("//"):
+        licence.append(lines.pop(0))
+    code = subprocess.run(["node", terser, "--compress", "--mangle", "--comments", "false"],
+                          input="\n".join(lines), capture_output=True, text=True, encoding="utf-8")
+    if code.returncode != 0 or not code.stdout.strip():
+        sys.exit(f"seal_page: terser failed: {code.stderr.strip()}")
+    return "\n".join(licence) + "\n" + code.stdout.strip() + "\n"
+
+
+def with_shorter_names(page, terser):
+    """The program's script with the names inside its functions shortened
+    by terser (its own names, which the page's other parts call it by, and
+    everything else stay as they are)."""
+    script = only(r"<script>(.*?)</script>", page, "script")
+    shorter = subprocess.run(["node", terser, "--mangle", "--comments", "false"],
+                             input=script, capture_output=True, text=True, encoding="utf-8")
+    if shorter.returncode != 0 or not shorter.stdout.strip():
+        sys.exit(f"seal_page: terser failed: {shorter.stderr.strip()}")
+    return page.replace(script, shorter.stdout.strip(), 1)
+
+
+def with_additions(page, scripts, styles, terser):
+    for name in scripts + styles:
+        with open(name, encoding="utf-8") as file:
+            text = file.read()
+        if re.search(r"</(script|style)", text, re.I):
+            sys.exit(f"seal_page: {name} would end the page's script or style")
+        if name in scripts:
+            page = page.replace("<script>", "<script>" + compact(text, terser), 1)
+        else:
+            page = page.replace("</style>", text + "</style>", 1)
+    return page
+
+
 def main():
-    source, target, ts_files = sys.argv[1], sys.argv[2], sys.argv[3:]
-    with open(source, encoding="utf-8") as file:
-        page = with_compressed_module(with_translated_noscript(file.read(), ts_files))
+    parser = argparse.ArgumentParser()
+    parser.add_argument("source")
+    parser.add_argument("target")
+    parser.add_argument("--script", action="append", default=[])
+    parser.add_argument("--style", action="append", default=[])
+    parser.add_argument("--terser", help="terser's command-line script, which makes the libraries smaller")
+    parser.add_argument("ts_files", nargs="*")
+    arguments = parser.parse_args()
+    with open(arguments.source, encoding="utf-8") as file:
+        page = with_compressed_module(with_translated_noscript(file.read(), arguments.ts_files))
+    only(r"<script>(.*?)</script>", page, "script")
+    only(r"<style>(.*?)</style>", page, "style")
+    if arguments.script and not arguments.terser:
+        sys.exit("seal_page: --script needs --terser")
+    if arguments.terser:
+        page = with_shorter_names(page, arguments.terser)
+    page = with_additions(page, arguments.script, arguments.style, arguments.terser)
+    target = arguments.target
     script = only(r"<script>(.*?)</script>", page, "script")
     style = only(r"<style>(.*?)</style>", page, "style")
-    if re.search(r"<(script|link|img|iframe|object|embed)\b[^>]*\b(src|href)=", page):
+    # The markup, that is: the script's text is no markup (a library may
+    # write an <img src=...> in a string).
+    markup = page.replace(script, "")
+    if re.search(r"<(script|link|img|iframe|object|embed)\b[^>]*\b(src|href)=", markup):
         sys.exit("seal_page: the page refers to another file")
     policy = "; ".join([
         "default-src 'none'",

@@ -7,14 +7,14 @@ writes a script that defines wavesTranslations: for each file's language
 (its primary tag: "ja" for ja_JP), every finished translation, keyed by
 context and source text joined with U+0004 (as Qt keys them). Unfinished
 and vanished messages are left out, so the page shows their English source,
-and so are the contexts only the desktop speaks in (its command line, its
-start-up and its picture copy), which the page never asks for.
+and so are the contexts only the desktop speaks in (its command line and
+its start-up), which the page never asks for.
 """
 import json
 import sys
 import xml.etree.ElementTree as ElementTree
 
-DESKTOP_ONLY = {"CommandLine", "StartUp", "PictureCopyNotice"}
+DESKTOP_ONLY = {"CommandLine", "StartUp"}
 
 
 def table(ts_file):

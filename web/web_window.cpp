@@ -29,6 +29,9 @@ WebWindow::WebWindow()
     }
     after_event();
     waves_page_listen_for_mean_key();
+    waves_page_offer_share();
+    waves_page_offer_copy();
+    waves_page_offer_print();
     waves_page_ready();
 }
 

@@ -44,12 +44,16 @@ package_test_packages=(desktop-file-utils appstream librsvg2-bin "${deb_build_pa
 reliability_test_packages=(strace dbus-daemon fontconfig fonts-dejavu-core valgrind)
 
 # What building the web page needs: Debian's Emscripten (it brings its own
-# clang, binaryen and Node.js) and Python for sealing the page.
+# clang, binaryen and Node.js) and Python for sealing the page. Node.js's
+# npm installs the QR code encoder the page carries from
+# web/package-lock.json (install_page_modules).
 web_packages=(emscripten cmake ninja-build python3)
 
-# The web page's tests: Debian's Chromium, run headless. Node.js's npm
-# installs playwright-core and axe-core from tests/web/package-lock.json.
-web_test_packages=(chromium)
+# The web page's tests: Debian's Chromium, run headless, zbarimg (zbar-tools)
+# to read the share dialog's QR code back from a screenshot, and pdftoppm
+# (poppler-utils) to look at the printed page. Node.js's npm installs
+# playwright-core and axe-core from tests/web/package-lock.json.
+web_test_packages=(chromium zbar-tools poppler-utils)
 
 # Everything the whole test suite needs, the benchmark's library included
 # (the dev build compiles the benchmark where it is installed, so CI keeps it
@@ -101,16 +105,23 @@ ensure_npm() {
     command -v npm >/dev/null 2>&1 || ensure_packages npm
 }
 
-# install_web_test_modules installs the npm packages of the web page's tests,
-# exactly as locked, unless they are installed from that lock already.
-install_web_test_modules() {
-    local dir="$project_root/tests/web"
+# install_npm_modules DIR installs the npm packages of DIR's package.json,
+# exactly as its package-lock.json locks them, unless they are installed
+# from that lock already.
+install_npm_modules() {
+    local dir="$1"
     ensure_npm
     if ! cmp -s "$dir/package-lock.json" "$dir/node_modules/.installed-lock.json" 2>/dev/null; then
         (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error)
         cp "$dir/package-lock.json" "$dir/node_modules/.installed-lock.json"
     fi
 }
+
+# The npm packages of the web page's tests.
+install_web_test_modules() { install_npm_modules "$project_root/tests/web"; }
+
+# The npm packages that building the web page inlines into it.
+install_page_modules() { install_npm_modules "$project_root/web"; }
 
 # build_preset NAME [TARGET...] configures the CMake preset NAME and builds
 # the targets, or everything when none is named.
