@@ -2,6 +2,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <cmath>
+
 namespace waves {
 
 namespace {
@@ -32,6 +35,15 @@ QFont layout_font(FontCode code) {
     font.setPixelSize(font_spec.pixel_size);
     font.setItalic(font_spec.italic);
     font.setWeight(static_cast<QFont::Weight>(font_spec.weight));
+    return font;
+}
+
+QFont scaled_font(QFont font, double scale) {
+    if (font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * scale))));
+    } else {
+        font.setPointSizeF(font.pointSizeF() * scale);
+    }
     return font;
 }
 

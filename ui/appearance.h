@@ -21,4 +21,8 @@ QColor layout_colour(LayoutColour colour);
 // REQUIRES: code != FontCode::none.
 QFont layout_font(FontCode code);
 
+// The font at scale times its size, in whole pixels where it is given in
+// pixels (at least one).
+QFont scaled_font(QFont font, double scale);
+
 }  // namespace waves

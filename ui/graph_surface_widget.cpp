@@ -125,9 +125,15 @@ QImage GraphSurfaceWidget::picture() const {
     if (image.isNull()) return image;
     if (mean_caption_) {
         QPainter painter(&image);
-        paint_mean_caption(painter, contentsRect().size(), *mean_caption_);
+        paint_mean_caption(painter, contentsRect().size(), *mean_caption_, caption_scale_);
     }
     return image;
+}
+
+void GraphSurfaceWidget::set_caption_scale(double scale) {
+    if (scale == caption_scale_) return;
+    caption_scale_ = scale;
+    if (mean_caption_) request_paint();
 }
 
 void GraphSurfaceWidget::set_mean_caption(std::optional<MeanCaption> caption) {
@@ -193,11 +199,11 @@ void GraphSurfaceWidget::paint_picture(QWidget& view) {
     // SVG, PDF and printers (through render()) get the record as vectors.
     if (paints_vectors(painter)) {
         paint_record_as_vectors(painter, surface_.record(), contentsRect().size(), background_);
-        if (mean_caption_) paint_mean_caption(painter, contentsRect().size(), *mean_caption_);
+        if (mean_caption_) paint_mean_caption(painter, contentsRect().size(), *mean_caption_, caption_scale_);
         return;
     }
     painter.drawImage(QPoint(0, 0), image_over(surface_.raster(), devicePixelRatioF()));
-    if (mean_caption_) paint_mean_caption(painter, contentsRect().size(), *mean_caption_);
+    if (mean_caption_) paint_mean_caption(painter, contentsRect().size(), *mean_caption_, caption_scale_);
 }
 
 // ---- the picture's resolution ----------------------------------------------

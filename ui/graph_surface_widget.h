@@ -81,6 +81,8 @@ public:
     // The caption of the mean's line, painted over the picture on screen and
     // in picture() (ui/mean_captions.h); none until one is given.
     void set_mean_caption(std::optional<MeanCaption> caption);
+    // The window's scale (ui/window_zoom.h), which the caption's font follows.
+    void set_caption_scale(double scale);
 
     // True for the child widget that shows the picture: part of the surface
     // itself, not a control placed on it (assistive technology skips it).
@@ -114,6 +116,7 @@ private:
     // True from a request to the picture view's next paint.
     bool paint_requested_ = false;
     std::optional<MeanCaption> mean_caption_;
+    double caption_scale_ = 1.0;
 };
 
 }  // namespace waves

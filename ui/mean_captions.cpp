@@ -37,16 +37,17 @@ void show_mean_captions(const ControlTree& controls, const Parameters& params) {
     }
 }
 
-void paint_mean_caption(QPainter& painter, QSize logical_size, const MeanCaption& caption) {
-    const QFont font = layout_font(FontCode::F3);
+void paint_mean_caption(QPainter& painter, QSize logical_size, const MeanCaption& caption, double scale) {
+    const QFont font = scaled_font(layout_font(FontCode::F3), scale);
     const QFontMetricsF metrics(font);
     const double height = logical_size.height();
     const double line = caption.height_fraction * height;
-    double baseline = line - kGap;
-    if (baseline - metrics.ascent() < 0.0) baseline = line + kGap + metrics.ascent();
+    const double gap = kGap * scale;
+    double baseline = line - gap;
+    if (baseline - metrics.ascent() < 0.0) baseline = line + gap + metrics.ascent();
     baseline = std::clamp(baseline, metrics.ascent(), std::max(metrics.ascent(), height - metrics.descent()));
     const QString text = QString::fromStdString(caption.text);
-    const double left = logical_size.width() - kGap - metrics.horizontalAdvance(text);
+    const double left = logical_size.width() - gap - metrics.horizontalAdvance(text);
     painter.setFont(font);
     painter.setPen(QColor(mean_colour.red, mean_colour.green, mean_colour.blue));
     painter.drawText(QPointF(left, baseline), text);

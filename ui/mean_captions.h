@@ -26,7 +26,8 @@ void install_mean_key(QWidget& window, Form& form, const EventDispatch& dispatch
 // Gives every product graph the caption it shows now, or none.
 void show_mean_captions(const ControlTree& controls, const Parameters& params);
 
-// Paints the caption on a picture of logical_size, in logical pixels.
-void paint_mean_caption(QPainter& painter, QSize logical_size, const MeanCaption& caption);
+// Paints the caption on a picture of logical_size, in logical pixels, its
+// font at the window's scale.
+void paint_mean_caption(QPainter& painter, QSize logical_size, const MeanCaption& caption, double scale = 1.0);
 
 }  // namespace waves

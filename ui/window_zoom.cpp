@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "ui/appearance.h"
+#include "ui/graph_surface_widget.h"
 
 namespace waves {
 
@@ -23,15 +24,6 @@ int scaled_pixels(int twips, double scale) {
 
 QSize client_size(double scale) {
     return {scaled_pixels(kClientWidthTwips, scale), scaled_pixels(kClientHeightTwips, scale)};
-}
-
-QFont scaled_font(QFont font, double scale) {
-    if (font.pixelSize() > 0) {
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * scale))));
-    } else {
-        font.setPointSizeF(font.pointSizeF() * scale);
-    }
-    return font;
 }
 
 void add_key(QWidget& window, const QKeySequence& keys, WindowZoom& zoom, void (WindowZoom::*action)()) {
@@ -133,6 +125,7 @@ void WindowZoom::lay_out(double scale, QPoint offset) {
         if (control.container == "Form1") rect.translate(offset);
         widget->setGeometry(rect);
         if (control.font != FontCode::none) widget->setFont(scaled_font(layout_font(control.font), scale));
+        if (auto* graph = qobject_cast<GraphSurfaceWidget*>(widget)) graph->set_caption_scale(scale);
     }
 }
 

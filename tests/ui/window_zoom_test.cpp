@@ -71,8 +71,11 @@ class WindowZoomTest : public QObject {
     Q_OBJECT
 
 public:
+    // The offscreen platform's screen, read when the application starts.
+    static QString screen_config() { return QDir::temp().filePath(QStringLiteral("waves-zoom-screen.json")); }
+
     static void initMain() {
-        const QString config = QDir::temp().filePath(QStringLiteral("waves-zoom-screen.json"));
+        const QString config = screen_config();
         QFile file(config);
         if (file.open(QIODevice::WriteOnly)) {
             file.write(QStringLiteral(R"({"screens": [{"name": "projector", "x": 0, "y": 0, "width": %1,
@@ -93,6 +96,7 @@ private slots:
         window_->open_lesson(std::get<LessonState>(lesson));
     }
     void cleanup() { window_.reset(); }
+    void cleanupTestCase() { QFile::remove(screen_config()); }
 
     void steps_up_to_what_the_screen_holds_and_back() {
         struct Press {
@@ -135,7 +139,37 @@ private slots:
         QTRY_COMPARE(window_->size(), QSize(scaled(kClientWidthTwips, 1.25), scaled(kClientHeightTwips, 1.25)));
     }
 
+    // The caption of a mean ("mean 0") is text, and grows with the window:
+    // the rows it covers, beside the dashed line's one, double at 200%.
+    void the_means_captions_grow_with_the_window() {
+        QTest::keyClick(window_.get(), Qt::Key_M);
+        const int rows_at_100 = mean_coloured_rows("m_grph(0)");
+        QVERIFY(rows_at_100 > 5);
+        for (int press = 0; press < 3; ++press) QTest::keyClick(window_.get(), Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(window_->zoom().scale(), 2.0);
+        const int rows_at_200 = mean_coloured_rows("m_grph(0)");
+        QVERIFY2(std::abs((rows_at_200 - 1) - 2 * (rows_at_100 - 1)) <= 2,
+                 qPrintable(QStringLiteral("%1 rows at 100%, %2 at 200%").arg(rows_at_100).arg(rows_at_200)));
+    }
+
 private:
+    // The rows of the graph's picture with a pixel of the mean's purple, or
+    // near it where the caption's text is smoothed.
+    int mean_coloured_rows(const char* name) {
+        const QImage picture = window_driver::control<GraphSurfaceWidget>(*window_, name).picture();
+        int rows = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const QColor pixel = picture.pixelColor(x, y);
+                if (pixel.red() - pixel.green() > 60 && pixel.blue() - pixel.green() > 60) {
+                    ++rows;
+                    break;
+                }
+            }
+        }
+        return rows;
+    }
+
     void check_layout(double scale, QPoint offset) {
         for (const ControlSpec& control : window_layout()) {
             QRect wanted = layout_rect(control, scale);
