@@ -44,9 +44,11 @@ reliability_test_packages=(strace dbus-daemon fontconfig fonts-dejavu-core valgr
 # clang, binaryen and Node.js) and Python for sealing the page.
 web_packages=(emscripten cmake ninja-build python3)
 
-# The web page's tests: Debian's Chromium, run headless. Node.js's npm
-# installs playwright-core and axe-core from tests/web/package-lock.json.
-web_test_packages=(chromium)
+# The web page's tests: Debian's Chromium and Firefox ESR, run headless, and
+# WebKitGTK's MiniBrowser through WebKitWebDriver on an Xvfb display. Node.js's
+# npm installs playwright-core, puppeteer-core and axe-core from
+# tests/web/package-lock.json.
+web_test_packages=(chromium firefox-esr webkit2gtk-driver xvfb)
 
 # Everything the whole test suite needs, the benchmark's library included
 # (the dev build compiles the benchmark where it is installed, so CI keeps it

@@ -46,10 +46,21 @@ const tablet = { width: 1080, height: 810 };
 async function open({ ratio = 1, viewport = laptop, fragment = '' } = {}) {
   const engine = await engineFor(ratio);
   const tab = await engine.open(fragment ? `${pageUrl}#${fragment}` : pageUrl, viewport);
-  await tab.evaluate(() => new Promise((resolve) => {
-    const ready = () => (document.querySelector('#waves[data-ready]') ? resolve() : setTimeout(ready, 20));
+  // Ready, at the asked viewport (a window resized from outside reaches
+  // the page a little later), and laid out for it.
+  const reached = await tab.evaluate(({ width, height }) => new Promise((resolve) => {
+    const until = performance.now() + 10000;
+    const ready = () => {
+      const there = innerWidth === width && innerHeight === height && document.querySelector('#waves[data-ready]');
+      if (there || performance.now() > until) {
+        requestAnimationFrame(() => requestAnimationFrame(() => resolve([innerWidth, innerHeight])));
+      } else {
+        setTimeout(ready, 20);
+      }
+    };
     ready();
-  }));
+  }), viewport);
+  assert.deepEqual(reached, [viewport.width, viewport.height], 'the viewport');
   await tab.evaluate(watchErrors);
   tab.version = engine.version;
   return tab;

@@ -116,8 +116,11 @@ async function webDriverEngine(ratio) {
       // what is left of it, so it is set twice.
       await call('POST', `${base}/window/rect`, viewport);
       await call('POST', `${base}/url`, { url });
-      const inner = await call('POST', `${base}/execute/sync`,
-                               { script: 'return [innerWidth, innerHeight]', args: [] });
+      let inner;
+      for (let tries = 0; !inner; ++tries) {  // the new document may not answer at once
+        inner = await call('POST', `${base}/execute/sync`, { script: 'return [innerWidth, innerHeight]', args: [] })
+          .catch((error) => { if (tries > 50) throw error; return sleep(100).then(() => null); });
+      }
       await call('POST', `${base}/window/rect`, { width: 2 * viewport.width - inner[0],
                                                   height: 2 * viewport.height - inner[1] });
       return {
