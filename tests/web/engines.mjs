@@ -113,9 +113,10 @@ async function webDriverEngine(ratio) {
     version: `${session.capabilities.browserName} ${session.capabilities.browserVersion}`,
     async open(url, viewport) {
       // The window's outer size is what WebDriver sets; the viewport is
-      // what is left of it, so it is set twice.
+      // what is left of it, so it is set twice, on a blank page: the page
+      // itself opens at its viewport, as it does for a person.
       await call('POST', `${base}/window/rect`, viewport);
-      await call('POST', `${base}/url`, { url });
+      await call('POST', `${base}/url`, { url: 'about:blank' });
       let inner;
       for (let tries = 0; !inner; ++tries) {  // the new document may not answer at once
         inner = await call('POST', `${base}/execute/sync`, { script: 'return [innerWidth, innerHeight]', args: [] })
@@ -123,6 +124,7 @@ async function webDriverEngine(ratio) {
       }
       await call('POST', `${base}/window/rect`, { width: 2 * viewport.width - inner[0],
                                                   height: 2 * viewport.height - inner[1] });
+      await call('POST', `${base}/url`, { url });
       return {
         evaluate: (fn, arg) => call('POST', `${base}/execute/async`, {
           script: `const done = arguments[arguments.length - 1];
