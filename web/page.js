@@ -386,7 +386,9 @@ mergeInto(LibraryManager.library, {
     const style = wavesPage.elements[id].style;
     const back = UTF8ToString(background);
     const fore = UTF8ToString(colour);
-    style.backgroundColor = transparent ? 'transparent' : (back || 'ButtonFace');
+    // A default background is one fixed grey, not the engine's own ButtonFace
+    // (Firefox's is darker), so the text colours chosen legible on it are.
+    style.backgroundColor = transparent ? 'transparent' : (back || '#efefef');
     style.color = fore || 'ButtonText';
     const family = UTF8ToString(fontFamily);
     if (family) {
