@@ -6,8 +6,9 @@
 //   webkit    WebKitGTK's MiniBrowser, through WebKitWebDriver (classic
 //             WebDriver over HTTP), on an Xvfb display of its own
 //
-// launchEngine(name, ratio) starts one browser whose screen has that device
-// pixel ratio; its open() gives a tab with
+// launchEngine(name, ratio, {cpuSlowdown}) starts one browser whose screen
+// has that device pixel ratio (Chromium alone can be slowed); its open()
+// gives a tab with
 //   evaluate(fn, arg)   fn run in the page with one JSON argument, awaited
 //   click(x, y)         a real mouse click at a viewport point, CSS px
 //   press(key)          a real key press ('Tab', 'ArrowUp', ...)
@@ -24,7 +25,7 @@ import puppeteer from 'puppeteer-core';
 
 const asExpression = (fn, arg) => `(${fn})(${JSON.stringify(arg ?? null)})`;
 
-async function playwrightEngine(ratio) {
+async function playwrightEngine(ratio, { cpuSlowdown = 1 } = {}) {
   const browser = await chromium.launch({
     executablePath: process.env.WAVES_CHROMIUM || '/usr/bin/chromium',
     args: ['--no-sandbox', '--disable-gpu', '--no-first-run', `--force-device-scale-factor=${ratio}`],
@@ -34,6 +35,10 @@ async function playwrightEngine(ratio) {
     async open(url, viewport) {
       const context = await browser.newContext({ viewport, deviceScaleFactor: ratio });
       const page = await context.newPage();
+      // A slower processor, as DevTools emulates one (for the benchmarks).
+      if (cpuSlowdown !== 1) {
+        await (await context.newCDPSession(page)).send('Emulation.setCPUThrottlingRate', { rate: cpuSlowdown });
+      }
       await page.goto(url);
       return {
         evaluate: (fn, arg) => page.evaluate(asExpression(fn, arg)),
@@ -152,8 +157,8 @@ async function webDriverEngine(ratio) {
 
 export const engineNames = ['chromium', 'firefox', 'webkit'];
 
-export function launchEngine(name, ratio = 1) {
-  return { chromium: playwrightEngine, firefox: puppeteerEngine, webkit: webDriverEngine }[name](ratio);
+export function launchEngine(name, ratio = 1, options = {}) {
+  return { chromium: playwrightEngine, firefox: puppeteerEngine, webkit: webDriverEngine }[name](ratio, options);
 }
 
 // Runs in the page: from now on every error and refused promise is kept.
