@@ -130,6 +130,12 @@ async function webDriverEngine(ratio) {
       await call('POST', `${base}/window/rect`, { width: 2 * viewport.width - inner[0],
                                                   height: 2 * viewport.height - inner[1] });
       await call('POST', `${base}/url`, { url });
+      for (let tries = 0; ; ++tries) {  // the page's document, once it answers
+        const state = await call('POST', `${base}/execute/sync`, { script: 'return document.readyState', args: [] })
+          .catch((error) => { if (tries > 50) throw error; return null; });
+        if (state === 'complete') break;
+        await sleep(50);
+      }
       return {
         evaluate: (fn, arg) => call('POST', `${base}/execute/async`, {
           script: `const done = arguments[arguments.length - 1];
