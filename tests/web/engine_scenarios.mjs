@@ -179,6 +179,10 @@ test(`${engineName}: a refused or hostile link is said above the window, seen wh
                 `${what}: the window ${frame.top}..${frame.top + frame.height} below the sentence ending at ${notice}`);
       assert.deepEqual(await tab.evaluate(() => [window.ran ?? 0, document.querySelectorAll('main img, main script').length]),
                        [0, 0], `${what}: the fragment ran or made markup`);
+      if (fragment !== 'A=zz') {
+        assert.match(await tab.evaluate(() => document.getElementById('waves-state-refused').textContent),
+                     /'<img src' is not a key/, `${what}: the fragment is said as text`);
+      }
       assert.deepEqual(await tab.evaluate(pageErrors), [], what);
       await tab.close();
     }
