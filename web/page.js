@@ -9,6 +9,7 @@
 // as text (textContent, an attribute), never parsed as HTML.
 
 mergeInto(LibraryManager.library, {
+  $wavesPage__deps: ['$wavesAddress'],
   $wavesPage: {
     elements: [],      // by control id
     windowBox: null,   // the window's frame, placed in the page
@@ -27,11 +28,76 @@ mergeInto(LibraryManager.library, {
     graphIds: null,    // a Map: canvas -> control id
     unsized: null,     // a Set of the canvases whose size the program has not heard yet
     whenSized: null,   // what to do once it has heard them all
+    // Where the program put each canvas, in the window's pixels; the page
+    // moves its edges onto whole device pixels (snap) and knows from that
+    // how many device pixels it covers, whether or not the browser counts
+    // them itself (device-pixel-content-box).
+    graphBoxes: null,  // a Map: canvas -> [left, top, width, height]
+    graphDevice: null, // a Map: canvas -> [width, height] in device pixels
+    countsDevicePixels: typeof ResizeObserverEntry !== 'undefined' &&
+                        'devicePixelContentBoxSize' in ResizeObserverEntry.prototype,
+    frameBorder: 0,    // the window's border and caption, in the window's pixels
+    captionHeight: 0,
+    caption: null,
+    origin: [0, 0],    // where the core placed the window, in the viewport's pixels
 
     kinds: ['frame', 'graph', 'label', 'option', 'push', 'spin'],
 
 
     px: function (value) { return value + 'px'; },
+
+    // Device pixels to one of the window's pixels.
+    devicePerPixel: function () { return wavesPage.zoom * devicePixelRatio; },
+
+    // A length in the window's pixels moved to the nearest whole device pixel.
+    snapped: function (value) {
+      const k = wavesPage.devicePerPixel();
+      return Math.round(value * k) / k;
+    },
+
+    // The window's client area and every canvas start on a whole device
+    // pixel and span whole device pixels, so the bitmap each canvas gets
+    // is the very grid of device pixels that shows it.
+    snapToDevicePixels: function () {
+      if (!wavesPage.windowBox) return;
+      const k = wavesPage.devicePerPixel();
+      const border = Math.max(1, Math.round(wavesPage.frameBorder * k));
+      wavesPage.windowBox.style.borderWidth = wavesPage.px(border / k);
+      wavesPage.caption.style.height = wavesPage.px(wavesPage.snapped(wavesPage.captionHeight));
+      for (const canvas of wavesPage.graphBoxes.keys()) {
+        const box = wavesPage.graphBoxes.get(canvas);
+        const left = Math.round(box[0] * k);
+        const top = Math.round(box[1] * k);
+        const right = Math.round((box[0] + box[2]) * k);
+        const bottom = Math.round((box[1] + box[3]) * k);
+        const line = Math.max(1, Math.round(k));
+        const style = canvas.style;
+        style.left = wavesPage.px(left / k);
+        style.top = wavesPage.px(top / k);
+        style.width = wavesPage.px((right - left) / k);
+        style.height = wavesPage.px((bottom - top) / k);
+        style.borderWidth = wavesPage.px(line / k);
+        const device = [Math.max(0, right - left - 2 * line), Math.max(0, bottom - top - 2 * line)];
+        const known = wavesPage.graphDevice.get(canvas);
+        wavesPage.graphDevice.set(canvas, device);
+        if (!wavesPage.countsDevicePixels && known && (known[0] !== device[0] || known[1] !== device[1])) {
+          Module['_waves_graph_resized'](wavesPage.graphIds.get(canvas), device[0], device[1]);
+        }
+      }
+      wavesPage.placeWindow();
+    },
+
+    // The window's client area on a whole device pixel of the viewport.
+    placeWindow: function () {
+      const ratio = devicePixelRatio;
+      const zoom = wavesPage.zoom;
+      const inset = parseFloat(wavesPage.windowBox.style.borderWidth || '0') * zoom;
+      const above = inset + parseFloat(wavesPage.caption.style.height || '0') * zoom;
+      const left = Math.round((wavesPage.origin[0] + inset) * ratio) / ratio - inset;
+      const top = Math.round((wavesPage.origin[1] + wavesAddress.noticeHeight() + above) * ratio) / ratio - above;
+      wavesPage.windowBox.style.left = wavesPage.px(Math.max(0, left) / zoom);
+      wavesPage.windowBox.style.top = wavesPage.px(Math.max(0, top) / zoom);
+    },
 
     place: function (element, left, top, width, height, stacking) {
       const style = element.style;
@@ -86,21 +152,26 @@ mergeInto(LibraryManager.library, {
         if (event.target.hasPointerCapture(event.pointerId)) event.target.releasePointerCapture(event.pointerId);
       };
       element.addEventListener('gotpointercapture', uncapture);
-      element.addEventListener('pointerdown', function (event) {
-        if (event.button !== 0) return;
-        wavesPage.release();
-        uncapture(event);
-        const box = element.getBoundingClientRect();
-        const up = event.clientY < box.top + box.height / 2;
-        element.classList.add(up ? 'up-pressed' : 'down-pressed');
-        const held = { element: element, timer: 0, pointer: event.pointerId };
-        wavesPage.held = held;
-        wavesPage.step(id, up);
-        held.timer = setTimeout(function () {
+      // Each half is its own element and hears its own presses, so which
+      // half was pressed never rests on comparing a pointer's position with
+      // a box measured in another space (inside a zoomed window not every
+      // browser measures both in the same pixels).
+      for (const arrow of element.querySelectorAll('.arrow')) {
+        const up = arrow.classList.contains('up');
+        arrow.addEventListener('pointerdown', function (event) {
+          if (event.button !== 0) return;
+          wavesPage.release();
+          uncapture(event);
+          element.classList.add(up ? 'up-pressed' : 'down-pressed');
+          const held = { element: element, timer: 0, pointer: event.pointerId };
+          wavesPage.held = held;
           wavesPage.step(id, up);
-          held.timer = setInterval(function () { wavesPage.step(id, up); }, wavesPage.repeatInterval);
-        }, wavesPage.repeatDelay);
-      });
+          held.timer = setTimeout(function () {
+            wavesPage.step(id, up);
+            held.timer = setInterval(function () { wavesPage.step(id, up); }, wavesPage.repeatInterval);
+          }, wavesPage.repeatDelay);
+        });
+      }
       for (const name of ['pointerup', 'pointercancel', 'pointerleave']) {
         element.addEventListener(name, wavesPage.release);
       }
@@ -178,26 +249,18 @@ mergeInto(LibraryManager.library, {
 
     observe: function (canvas) {
       wavesPage.unsized.add(canvas);
-      try {
-        wavesPage.sizer.observe(canvas, { box: 'device-pixel-content-box' });
-      } catch (error) {
-        wavesPage.sizer.observe(canvas);  // a browser that does not count device pixels
-      }
+      if (wavesPage.countsDevicePixels) wavesPage.sizer.observe(canvas, { box: 'device-pixel-content-box' });
+      else wavesPage.sizer.observe(canvas);
     },
 
     sized: function (entries) {
       for (const entry of entries) {
         const canvas = entry.target;
         const device = entry.devicePixelContentBoxSize && entry.devicePixelContentBoxSize[0];
-        let width, height;
-        if (device) {
-          width = device.inlineSize;
-          height = device.blockSize;
-        } else {
-          // The content box as laid out, zoomed, in device pixels.
-          width = Math.round(entry.contentRect.width * wavesPage.zoom * devicePixelRatio);
-          height = Math.round(entry.contentRect.height * wavesPage.zoom * devicePixelRatio);
-        }
+        // Without the browser's count, the count the snapped edges make.
+        const counted = device ? [device.inlineSize, device.blockSize] : wavesPage.graphDevice.get(canvas);
+        const width = counted[0];
+        const height = counted[1];
         Module['_waves_graph_resized'](wavesPage.graphIds.get(canvas), width, height);
         wavesPage.unsized.delete(canvas);
       }
@@ -226,7 +289,10 @@ mergeInto(LibraryManager.library, {
     box.style.width = wavesPage.px(outerWidth);
     box.style.height = wavesPage.px(outerHeight);
     box.style.borderWidth = wavesPage.px(border);
+    wavesPage.frameBorder = border;
+    wavesPage.captionHeight = outerHeight - clientHeight - 2 * border;
     const caption = document.createElement('h1');
+    wavesPage.caption = caption;
     caption.lang = 'ja';
     caption.textContent = text;
     caption.style.height = wavesPage.px(outerHeight - clientHeight - 2 * border);
@@ -244,6 +310,8 @@ mergeInto(LibraryManager.library, {
     wavesPage.hidden = hidden;
     wavesPage.sizer = new ResizeObserver(wavesPage.sized);
     wavesPage.graphIds = new Map();
+    wavesPage.graphBoxes = new Map();
+    wavesPage.graphDevice = new Map();
     wavesPage.unsized = new Set();
 
     // A long press opens no menu over the window; the mouse's right button
@@ -257,6 +325,7 @@ mergeInto(LibraryManager.library, {
     // every browser reports that by itself, so each canvas is measured again.
     (function watchRatio() {
       matchMedia('(resolution: ' + devicePixelRatio + 'dppx)').addEventListener('change', function () {
+        wavesPage.snapToDevicePixels();
         for (const canvas of wavesPage.graphIds.keys()) {
           wavesPage.sizer.unobserve(canvas);
           wavesPage.observe(canvas);
@@ -276,13 +345,14 @@ mergeInto(LibraryManager.library, {
   waves_page_zoom_window: function (scale) {
     wavesPage.zoom = scale;
     wavesPage.windowBox.style.zoom = String(scale);
+    wavesPage.snapToDevicePixels();
   },
 
-  // The zoom scales the window's own left and top too.
+  // The zoom scales the window's own left and top too (placeWindow).
   waves_page_place_window__deps: ['$wavesPage', '$wavesAddress'],
   waves_page_place_window: function (left, top) {
-    wavesPage.windowBox.style.left = wavesPage.px(left / wavesPage.zoom);
-    wavesPage.windowBox.style.top = wavesPage.px((top + wavesAddress.noticeHeight()) / wavesPage.zoom);
+    wavesPage.origin = [left, top];
+    wavesPage.placeWindow();
   },
 
   waves_page_viewport_width: function () { return document.documentElement.clientWidth; },
@@ -296,6 +366,10 @@ mergeInto(LibraryManager.library, {
     const element = wavesPage.create(wavesPage.kinds[kind], id, UTF8ToString(caption), parent);
     element.dataset.name = UTF8ToString(name);
     wavesPage.place(element, left, top, width, height, stacking);
+    if (wavesPage.graphIds.has(element)) {
+      wavesPage.graphBoxes.set(element, [left, top, width, height]);
+      wavesPage.snapToDevicePixels();
+    }
     wavesPage.elements[id] = element;
     if (parent < 0) {
       wavesPage.client.append(element);
@@ -312,7 +386,9 @@ mergeInto(LibraryManager.library, {
     const style = wavesPage.elements[id].style;
     const back = UTF8ToString(background);
     const fore = UTF8ToString(colour);
-    style.backgroundColor = transparent ? 'transparent' : (back || 'ButtonFace');
+    // A default background is one fixed grey, not the engine's own ButtonFace
+    // (Firefox's is darker), so the text colours chosen legible on it are.
+    style.backgroundColor = transparent ? 'transparent' : (back || '#efefef');
     style.color = fore || 'ButtonText';
     const family = UTF8ToString(fontFamily);
     if (family) {

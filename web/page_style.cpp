@@ -8,7 +8,8 @@ namespace waves {
 
 namespace {
 
-// The light grey that the browser's own button face is (a "default" background).
+// The light grey the page paints a "default" background in every engine
+// (page.js, shell.html).
 constexpr Rgb kButtonFace{239, 239, 239};
 
 std::string css_colour(Rgb rgb) {

@@ -27,6 +27,10 @@ WebWindow::WebWindow()
         open_in_state(form_, *lesson);
         lesson_.keep(form_.params);
     }
+    // Reading the link may have shown why it was refused, above the window,
+    // while nothing could yet hear the viewport change: the window takes the
+    // room that is left now.
+    size_and_centre_window(*this);
     after_event();
     waves_page_listen_for_mean_key();
     waves_page_offer_share();

@@ -49,11 +49,13 @@ reliability_test_packages=(strace dbus-daemon fontconfig fonts-dejavu-core valgr
 # web/package-lock.json (install_page_modules).
 web_packages=(emscripten cmake ninja-build python3)
 
-# The web page's tests: Debian's Chromium, run headless, zbarimg (zbar-tools)
-# to read the share dialog's QR code back from a screenshot, and pdftoppm
-# (poppler-utils) to look at the printed page. Node.js's npm installs
-# playwright-core and axe-core from tests/web/package-lock.json.
-web_test_packages=(chromium zbar-tools poppler-utils)
+# The web page's tests: Debian's Chromium and Firefox ESR, run headless,
+# WebKitGTK's MiniBrowser through WebKitWebDriver on an Xvfb display, zbarimg
+# (zbar-tools) to read the share dialog's QR code back from a screenshot,
+# and pdftoppm (poppler-utils) to look at the printed page. Node.js's npm
+# installs playwright-core, puppeteer-core and axe-core from
+# tests/web/package-lock.json.
+web_test_packages=(chromium firefox-esr webkit2gtk-driver xvfb zbar-tools poppler-utils)
 
 # Everything the whole test suite needs, the benchmark's library included
 # (the dev build compiles the benchmark where it is installed, so CI keeps it

@@ -103,6 +103,11 @@ export async function assertPictures(page, expected, devicePerCss) {
     assert.ok(Math.abs(size[0] - laidOut[0]) < 3 && Math.abs(size[1] - laidOut[1]) < 3,
               `${name}: ${size} device pixels for ${laidOut}`);
   }
+  await assertCurves(page, expected);
+}
+
+// Each graph is the core's curve at the size its canvas has.
+export async function assertCurves(page, expected) {
   const report = await page.evaluate(compareCurves, expected.graphs);
   for (const [name, result] of Object.entries(report)) {
     assert.ok(result.samples >= 400, `${name}: ${result.samples} samples`);
@@ -114,7 +119,7 @@ export async function assertPictures(page, expected, devicePerCss) {
 
 // Runs in the page: whether the screenshot (a PNG, base64) shows the
 // canvas's pixels exactly, one to one, somewhere in it.
-async function showsCanvas({ shot, name }) {
+export async function showsCanvas({ shot, name }) {
   const canvas = document.querySelector(`canvas[data-name="${name}"]`);
   const png = new Blob([Uint8Array.from(atob(shot), (c) => c.charCodeAt(0))], { type: 'image/png' });
   const bitmap = await createImageBitmap(png, { colorSpaceConversion: 'none', premultiplyAlpha: 'none' });
