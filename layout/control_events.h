@@ -26,4 +26,10 @@ struct ControlHandler {
 
 const std::vector<ControlHandler>& control_handlers();
 
+// An arrow held down steps once at the press, again after a pause, then at a
+// steady rate until it is let go, in milliseconds; the desktop's arrows and
+// the page's alike.
+inline constexpr int kArrowRepeatDelayMs = 500;
+inline constexpr int kArrowRepeatIntervalMs = 50;
+
 }  // namespace waves

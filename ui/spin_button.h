@@ -16,6 +16,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "layout/control_events.h"
+
 namespace waves {
 
 class TextLabelWidget;
@@ -38,8 +40,8 @@ public:
     void step_down() { step(Arrow::down); }
 
     // Delays of the repeat while an arrow is held, in milliseconds.
-    static constexpr int kRepeatDelayMs = 500;
-    static constexpr int kRepeatIntervalMs = 50;
+    static constexpr int kRepeatDelayMs = kArrowRepeatDelayMs;
+    static constexpr int kRepeatIntervalMs = kArrowRepeatIntervalMs;
 
 signals:
     void spinUp();

@@ -135,7 +135,7 @@ mergeInto(LibraryManager.library, {
       event.preventDefault();
       const copy = wavesCopy;
       const focused = document.activeElement;
-      if (event.shiftKey && wavesPage.graphIds.has(focused)) {
+      if (event.shiftKey && wavesCanvasSize.graphIds.has(focused)) {
         copy.copy(focused, 'waves-graph.png',
                   copy.say(QT_TRANSLATE_NOOP('PictureCopyNotice', 'Picture of the graph %1 copied'))
                       .replace('%1', function () { return focused.getAttribute('aria-label'); }));
@@ -147,7 +147,7 @@ mergeInto(LibraryManager.library, {
     },
   },
 
-  waves_page_offer_copy__deps: ['$wavesCopy', '$wavesPage', '$wavesWindowPicture'],
+  waves_page_offer_copy__deps: ['$wavesCopy', '$wavesCanvasSize', '$wavesWindowPicture'],
   waves_page_offer_copy: function () {
     wavesCopy.build();
     addEventListener('keydown', wavesCopy.key);

@@ -46,8 +46,8 @@ mergeInto(LibraryManager.library, {
       if (print.printing) return;
       print.printing = true;
       const perPixel = print.zoom * print.printDpi / 96;
-      for (const canvas of wavesPage.graphIds.keys()) {
-        const id = wavesPage.graphIds.get(canvas);
+      for (const canvas of wavesCanvasSize.graphIds.keys()) {
+        const id = wavesCanvasSize.graphIds.get(canvas);
         const style = getComputedStyle(canvas);
         const width = parseFloat(style.width) - parseFloat(style.borderLeftWidth) - parseFloat(style.borderRightWidth);
         const height = parseFloat(style.height) - parseFloat(style.borderTopWidth) -
@@ -59,14 +59,11 @@ mergeInto(LibraryManager.library, {
     after: function () {
       if (!wavesPrint.printing) return;
       wavesPrint.printing = false;
-      for (const canvas of wavesPage.graphIds.keys()) {
-        wavesPage.sizer.unobserve(canvas);
-        wavesPage.observe(canvas);
-      }
+      wavesCanvasSize.measureAgain();
     },
   },
 
-  waves_page_offer_print__deps: ['$wavesPrint', '$wavesPage'],
+  waves_page_offer_print__deps: ['$wavesPrint', '$wavesPage', '$wavesCanvasSize'],
   waves_page_offer_print: function () {
     wavesPrint.fit();
     addEventListener('beforeprint', wavesPrint.before);

@@ -5,6 +5,8 @@
 //
 //   node scripts/lib/web_screenshot.mjs PAGE OUTPUT_PNG
 import { createRequire } from 'node:module';
+import { readFileSync } from 'node:fs';
+import { dirname, join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 const require = createRequire(new URL('../../tests/web/package.json', import.meta.url));
@@ -17,8 +19,10 @@ const browser = await chromium.launch({
          '--disable-sync', '--no-first-run'],
 });
 try {
-  // The window's own size: the page shows it at 1×.
-  const page = await browser.newPage({ viewport: { width: 662, height: 491 } });
+  // The window's own size (the layout's facts, written next to the page by
+  // the web build): the page shows it at 1×.
+  const { window: size } = JSON.parse(readFileSync(join(dirname(pagePath), 'layout_facts.json'), 'utf8'));
+  const page = await browser.newPage({ viewport: { width: size.width, height: size.height } });
   await page.goto(pathToFileURL(pagePath).href);
   await page.waitForSelector('#waves[data-ready]');
   const click = async (name, times) => {

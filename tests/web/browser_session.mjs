@@ -7,6 +7,8 @@
 // devicePixelContentBoxSize still counts the screen's own pixels.
 //
 //   WAVES_PAGE          the built page (build/web/web/waves.html)
+//   WAVES_LAYOUT_FACTS  the layout's facts it was built with (layout_facts.mjs),
+//                       layout_facts.json next to the page unless set
 //   WAVES_CORE_EXPECTATIONS  the native tool that runs the same events
 //                            through the core (core_expectations)
 //   WAVES_CHROMIUM      the browser, /usr/bin/chromium unless set

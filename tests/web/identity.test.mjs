@@ -16,6 +16,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
 import { open, pageUrl } from './browser_session.mjs';
+import { windowSize } from './layout_facts.mjs';
 
 const table = new URL('../data/lesson_states.tsv', import.meta.url);
 
@@ -84,7 +85,7 @@ for (const ratio of [1, 2]) {
     assert.ok(lessons.length >= 8, `${lessons.length} lessons`);
     // The window at its laid-out size: every graph 239 px wide inside its border.
     const { page, context, said } = await open({ scale: ratio, init: withoutCaptions,
-                                                 viewport: { width: 662, height: 491 } });
+                                                 viewport: { ...windowSize } });
     for (const { text, graphs } of lessons) {
       await page.goto('about:blank');
       await page.goto(`${pageUrl}#${text}`);

@@ -4,9 +4,11 @@
 // the core computes.
 import assert from 'node:assert/strict';
 
+import { windowSize } from './layout_facts.mjs';
+
 // The window as laid out, in CSS px; the page shows it at the largest scale
 // at which it fits the viewport.
-export const fitScale = ({ width, height }) => Math.min(width / 662, height / 491);
+export const fitScale = ({ width, height }) => Math.min(width / windowSize.width, height / windowSize.height);
 
 // Runs in the page: each graph's canvas against the core's samples. Every
 // sample inside the frame has a pixel of the curve's colour within one

@@ -9,6 +9,7 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 
 import { clickArrow, coreExpectations, open, spin } from './browser_session.mjs';
+import { windowSize } from './layout_facts.mjs';
 import { assertPictures, assertScreenShowsCanvases, fitScale } from './picture_checks.mjs';
 
 // Runs in the page: where the window lies, whether the page can scroll or
@@ -27,8 +28,8 @@ async function assertFitted(page, viewport, scale) {
   const at = await page.evaluate(windowGeometry);
   const near = (actual, wanted, within, what) =>
     assert.ok(Math.abs(actual - wanted) <= within, `${what}: ${actual}, not ${wanted}`);
-  near(at.width, 662 * scale, 0.1, 'width');
-  near(at.height, 491 * scale, 0.1, 'height');
+  near(at.width, windowSize.width * scale, 0.1, 'width');
+  near(at.height, windowSize.height * scale, 0.1, 'height');
   near(at.left, (viewport.width - at.width) / 2, 0.5, 'left');
   near(at.top, (viewport.height - at.height) / 2, 0.5, 'top');
   assert.equal(at.scrolls, false, 'the page scrolls');
@@ -36,14 +37,18 @@ async function assertFitted(page, viewport, scale) {
   return at;
 }
 
-// 1×, 2× and 1.5× at a device pixel ratio of 2, and the screens of a tablet
-// and a phone (as their mobile browsers lay the page out).
+// 1×, 2× and 1.5× at a device pixel ratio of 2 (the viewport the window's
+// size times that, the height rounded up, so the width decides), and the
+// screens of a tablet and a phone (as their mobile browsers lay the page out).
+const times = (scale) => ({ width: windowSize.width * scale, height: Math.ceil(windowSize.height * scale) });
 const screens = [
-  { name: 'a laptop, 1×', viewport: { width: 662, height: 491 }, ratio: 1, scale: 1 },
-  { name: 'a projector, 2×', viewport: { width: 1324, height: 982 }, ratio: 1, scale: 2 },
-  { name: '1.5× on a screen of ratio 2', viewport: { width: 993, height: 737 }, ratio: 2, scale: 1.5 },
-  { name: 'a 10-inch tablet upright', viewport: { width: 810, height: 1080 }, ratio: 2, scale: 810 / 662, touch: true },
-  { name: 'a phone on its side', viewport: { width: 844, height: 390 }, ratio: 3, scale: 390 / 491, touch: true },
+  { name: 'a laptop, 1×', viewport: times(1), ratio: 1, scale: 1 },
+  { name: 'a projector, 2×', viewport: times(2), ratio: 1, scale: 2 },
+  { name: '1.5× on a screen of ratio 2', viewport: times(1.5), ratio: 2, scale: 1.5 },
+  { name: 'a 10-inch tablet upright', viewport: { width: 810, height: 1080 }, ratio: 2, scale: 810 / windowSize.width,
+    touch: true },
+  { name: 'a phone on its side', viewport: { width: 844, height: 390 }, ratio: 3, scale: 390 / windowSize.height,
+    touch: true },
 ];
 
 test('at every scale the window fits the viewport, text scales with it and pictures are sharp', async () => {
@@ -69,7 +74,7 @@ test('at every scale the window fits the viewport, text scales with it and pictu
 });
 
 test('when the viewport changes, the window is fitted again and its pictures drawn at the new size', async () => {
-  const { page, context } = await open({ scale: 2, viewport: { width: 662, height: 491 } });
+  const { page, context } = await open({ scale: 2, viewport: { ...windowSize } });
   await clickArrow(page, 'C amplitude', 'up');
   const expected = coreExpectations(['SpinButton3(2):up']);
   for (const viewport of [{ width: 993, height: 900 }, { width: 700, height: 737 }, { width: 400, height: 300 }]) {
