@@ -43,7 +43,7 @@ std::string name_list(Enum last, Name name) {
 }
 
 // A whole number of CSS pixels, as the window's twips always are.
-std::string pixels(double twips) { return std::to_string(static_cast<long>(css_pixels(twips))); }
+std::string pixels(float twips) { return std::to_string(static_cast<long>(css_pixels(static_cast<double>(twips)))); }
 
 }  // namespace
 

@@ -44,8 +44,8 @@ TEST(LayoutFacts, KindsAndAlignmentsAreNamedInTheOrderOfTheirValues) {
 // The arrows repeat as the desktop's do, and the window's size is a whole
 // number of CSS pixels, written as it is.
 TEST(LayoutFacts, RepeatTimingsAndWindowSizeAreTheLayoutsOwn) {
-    ASSERT_EQ(std::fmod(css_pixels(kOuterWidthTwips), 1.0), 0.0);
-    ASSERT_EQ(std::fmod(css_pixels(kOuterHeightTwips), 1.0), 0.0);
+    ASSERT_EQ(std::fmod(css_pixels(static_cast<double>(kOuterWidthTwips)), 1.0), 0.0);
+    ASSERT_EQ(std::fmod(css_pixels(static_cast<double>(kOuterHeightTwips)), 1.0), 0.0);
     const std::string facts = layout_facts_json();
     EXPECT_NE(facts.find("\"repeatDelay\": " + std::to_string(kArrowRepeatDelayMs) + ","), std::string::npos) << facts;
     EXPECT_NE(facts.find("\"repeatInterval\": " + std::to_string(kArrowRepeatIntervalMs) + ","), std::string::npos)
