@@ -45,5 +45,6 @@ int main() {
     using namespace waves;
     // Lives as long as the page; the runtime stays up after main returns.
     window = new WebWindow();
+    window->start();
     return 0;
 }

@@ -60,14 +60,22 @@ var wavesRefusedLesson = wavesTranslate('WebPage', QT_TRANSLATE_NOOP('WebPage',
   Module['onAbort'] = function () { show('waves-failed'); };
   // The module is part of this file, gzip-compressed (seal_page.py):
   // instantiate it from its bytes, without a fetch (which the page's
-  // security policy forbids).
+  // security policy forbids), compiling it while it is decompressed where
+  // the browser can (instantiateStreaming), else once it is whole.
   Module['instantiateWasm'] = function (imports, receive) {
     // Decoded natively where the browser can, else by Emscripten's decoder.
     const encoded = wasmBinaryFile.slice(wasmBinaryFile.indexOf(',') + 1);
     const bytes = Uint8Array.fromBase64 ? Uint8Array.fromBase64(encoded) : tryParseAsDataURI(wasmBinaryFile);
-    const packed = new Blob([bytes]).stream();
-    new Response(packed.pipeThrough(new DecompressionStream('gzip'))).arrayBuffer().then(
-      function (bytes) { return WebAssembly.instantiate(bytes, imports); }).then(
+    const unpacked = function () {
+      return new Response(new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip')),
+                          { headers: { 'Content-Type': 'application/wasm' } });
+    };
+    const whole = function () {
+      return unpacked().arrayBuffer().then(function (module) { return WebAssembly.instantiate(module, imports); });
+    };
+    const instantiated = typeof WebAssembly.instantiateStreaming === 'function'
+        ? WebAssembly.instantiateStreaming(unpacked(), imports).catch(whole) : whole();
+    instantiated.then(
       function (result) { receive(result.instance); },
       function (error) { console.error(error); show('waves-failed'); });
     return {};

@@ -19,18 +19,19 @@ WebWindow::WebWindow()
     : layout_(window_layout()),
       controls_(layout_, elements_),
       descriptions_(layout_.size()),
-      mean_captions_(layout_.size()) {
+      mean_captions_(layout_.size()) {}
+
+void WebWindow::start() {
+    measure_screen();
     if (!build_and_bind()) return;
     Form_Load(form_);
     started_ = true;
+    // A link the page refuses shows why above the window; the page reports
+    // the viewport changed, and the window takes the room that is left.
     if (const auto lesson = lesson_.linked(translator_)) {
         open_in_state(form_, *lesson);
         lesson_.keep(form_.params);
     }
-    // Reading the link may have shown why it was refused, above the window,
-    // while nothing could yet hear the viewport change: the window takes the
-    // room that is left now.
-    size_and_centre_window(*this);
     after_event();
     waves_page_listen_for_mean_key();
     waves_page_offer_share();
@@ -120,7 +121,14 @@ void WebWindow::on_graph_resized(int id, int width, int height) {
 }
 
 void WebWindow::on_viewport_changed() {
-    if (started_) size_and_centre_window(*this);
+    if (!started_) return;
+    measure_screen();
+    size_and_centre_window(*this);
+}
+
+void WebWindow::measure_screen() {
+    screen_ = {static_cast<float>(waves_page_viewport_width() * kTwipsPerPixel),
+               static_cast<float>(waves_page_viewport_height() * kTwipsPerPixel)};
 }
 
 // The window gets the largest size that fits the viewport: the page scales
@@ -137,10 +145,7 @@ void WebWindow::set_outer_size(float width_twips, float height_twips) {
 
 TwipSize WebWindow::outer_size() const { return outer_size_; }
 
-TwipSize WebWindow::screen_size() const {
-    return {static_cast<float>(waves_page_viewport_width() * kTwipsPerPixel),
-            static_cast<float>(waves_page_viewport_height() * kTwipsPerPixel)};
-}
+TwipSize WebWindow::screen_size() const { return screen_; }
 
 void WebWindow::move_to(float left_twips, float top_twips) {
     // The window fits, so this only keeps rounding from pushing it out of the page.

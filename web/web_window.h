@@ -49,6 +49,10 @@ public:
     WebWindow(const WebWindow&) = delete;
     WebWindow& operator=(const WebWindow&) = delete;
 
+    // Builds the page, binds it and runs start-up; the page's calls during
+    // it (a refused lesson's notice changes the viewport) reach this window.
+    void start();
+
     // An event of the control with this id in the layout table.
     void on_event(int id, ControlEvent event);
     // The canvas of the graph id now covers width x height device pixels.
@@ -65,6 +69,8 @@ private:
     // Shows the changed pictures and the graphs' new descriptions.
     void after_event();
     void show_changed_pictures();
+    // Reads the viewport's size (less the room of a refused lesson's notice).
+    void measure_screen();
 
     // WindowPlacement, in twips of the page's CSS px; the outer size
     // is the scaled one.
@@ -82,6 +88,7 @@ private:
     std::vector<std::string> descriptions_;  // by control id, as last shown
     std::vector<std::string> mean_captions_;  // by control id, text and height as last shown
     TwipSize outer_size_{};
+    TwipSize screen_{};
     bool started_ = false;
 };
 

@@ -5,20 +5,33 @@
 // all eleven graphs, each read back by a one-pixel getImageData), timed in
 // batches of 10 as page_bench.mjs times them; medians.
 //
-//   node bench/web/engine_bench.mjs PAGE
+//   node bench/web/engine_bench.mjs PAGE [OTHER_PAGE...]
+//
+// With more than one page (a build before a change and after it), each
+// engine loads them in turn, one load of each after the other, so that
+// whatever else the machine is doing weighs on them alike; a row each.
+// WAVES_BENCH_ENGINES (chromium, firefox, webkit, slow, comma-separated)
+// runs only those rows.
 import { pathToFileURL } from 'node:url';
 
 import { launchEngine } from '../../tests/web/engines.mjs';
 
-const pageUrl = pathToFileURL(process.argv[2]).href;
+const pages = process.argv.slice(2).map((path) => ({ path, url: pathToFileURL(path).href }));
+if (pages.length === 0) {
+  console.error('usage: node bench/web/engine_bench.mjs PAGE [OTHER_PAGE...]');
+  process.exit(2);
+}
 const viewport = { width: 662, height: 491 };
 const kLoads = 9;
-const runs = [
-  { label: 'Chromium', engine: 'chromium', firstFrameMs: 200 },
-  { label: 'Firefox ESR', engine: 'firefox', firstFrameMs: 200 },
-  { label: 'WebKitGTK', engine: 'webkit', firstFrameMs: 200 },
-  { label: 'Chromium, CPU / 6', engine: 'chromium', options: { cpuSlowdown: 6 }, firstFrameMs: 600, redrawMs: 8 },
+const everyRun = [
+  { key: 'chromium', label: 'Chromium', engine: 'chromium', firstFrameMs: 200 },
+  { key: 'firefox', label: 'Firefox ESR', engine: 'firefox', firstFrameMs: 200 },
+  { key: 'webkit', label: 'WebKitGTK', engine: 'webkit', firstFrameMs: 200 },
+  { key: 'slow', label: 'Chromium, CPU / 6', engine: 'chromium', options: { cpuSlowdown: 6 }, firstFrameMs: 600,
+    redrawMs: 8 },
 ];
+const chosen = process.env.WAVES_BENCH_ENGINES ? process.env.WAVES_BENCH_ENGINES.split(',') : null;
+const runs = everyRun.filter((run) => !chosen || chosen.includes(run.key));
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
@@ -53,30 +66,40 @@ async function fullRedraws() {
 }
 
 const missed = [];
-console.log(`${'engine'.padEnd(20)} ${'version'.padEnd(22)} ${'first frame'.padStart(11)} ` +
-            `${'full redraw'.padStart(11)}  budget`);
+const pageColumn = pages.length > 1 ? Math.max(...pages.map(({ path }) => path.length)) + 1 : 0;
+console.log(`${'engine'.padEnd(20)} ${'version'.padEnd(22)} ${pageColumn ? 'page'.padEnd(pageColumn) : ''}` +
+            `${'first frame'.padStart(11)} ${'full redraw'.padStart(11)}  budget`);
 for (const { label, engine, options, firstFrameMs, redrawMs } of runs) {
   const browser = await launchEngine(engine, 1, options);
   try {
-    const loads = [];
+    const loads = pages.map(() => []);
     for (let n = 0; n < kLoads; ++n) {
-      const tab = await browser.open(pageUrl, viewport);
-      loads.push(await tab.evaluate(readyAt));
+      for (const [k, { url }] of pages.entries()) {
+        const tab = await browser.open(url, viewport);
+        loads[k].push(await tab.evaluate(readyAt));
+        await tab.close();
+      }
+    }
+    const redraws = [];
+    for (const { url } of pages) {
+      const tab = await browser.open(`${url}#A=5c1&B=3s3&C=2c5&D=1s7&t=1`, viewport);
+      await tab.evaluate(readyAt);
+      redraws.push(median(await tab.evaluate(fullRedraws)));
       await tab.close();
     }
-    const tab = await browser.open(`${pageUrl}#A=5c1&B=3s3&C=2c5&D=1s7&t=1`, viewport);
-    await tab.evaluate(readyAt);
-    const redraw = median(await tab.evaluate(fullRedraws));
-    await tab.close();
-    const first = median(loads);
-    const over = [];
-    if (first > firstFrameMs) over.push('first frame');
-    if (redrawMs !== undefined && redraw > redrawMs) over.push('full redraw');
-    missed.push(...over.map((what) => `${label}: ${what}`));
-    const budget = `first frame <= ${firstFrameMs} ms` + (redrawMs ? `, full redraw <= ${redrawMs} ms` : '');
-    console.log(`${label.padEnd(20)} ${String(browser.version).slice(0, 22).padEnd(22)} ` +
-                `${(first.toFixed(1) + ' ms').padStart(11)} ${(redraw.toFixed(3) + ' ms').padStart(11)}  ${budget}` +
-                `${over.length ? '   MISSED' : ''}`);
+    for (const [k, { path }] of pages.entries()) {
+      const first = median(loads[k]);
+      const redraw = redraws[k];
+      const over = [];
+      if (first > firstFrameMs) over.push('first frame');
+      if (redrawMs !== undefined && redraw > redrawMs) over.push('full redraw');
+      missed.push(...over.map((what) => `${label}${pageColumn ? ` (${path})` : ''}: ${what}`));
+      const budget = `first frame <= ${firstFrameMs} ms` + (redrawMs ? `, full redraw <= ${redrawMs} ms` : '');
+      console.log(`${label.padEnd(20)} ${String(browser.version).slice(0, 22).padEnd(22)} ` +
+                  `${pageColumn ? path.padEnd(pageColumn) : ''}` +
+                  `${(first.toFixed(1) + ' ms').padStart(11)} ${(redraw.toFixed(3) + ' ms').padStart(11)}  ${budget}` +
+                  `${over.length ? '   MISSED' : ''}`);
+    }
   } finally {
     await browser.close();
   }

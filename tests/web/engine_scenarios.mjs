@@ -3,13 +3,18 @@
 // RESET against what the core computes; the keyboard; lesson links, refused
 // links and hostile fragments, with the refusal's sentence seen on the
 // screen; every canvas on whole device pixels and shown unresampled, at the
-// screens of a laptop and a tablet and at two device pixel ratios; axe-core.
+// screens of a laptop and a tablet and at two device pixel ratios; the share
+// dialog's QR code, read back by zbarimg from a page a local server gives;
+// axe-core.
 //
 //   WAVES_ENGINE=webkit WAVES_PAGE=... WAVES_CORE_EXPECTATIONS=... node --test tests/web/engine_scenarios.mjs
 import { after, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { execFileSync } from 'node:child_process';
 
@@ -43,9 +48,9 @@ after(async () => {
 const laptop = { width: 800, height: 600 };
 const tablet = { width: 1080, height: 810 };
 
-async function open({ ratio = 1, viewport = laptop, fragment = '' } = {}) {
+async function open({ ratio = 1, viewport = laptop, fragment = '', url = pageUrl } = {}) {
   const engine = await engineFor(ratio);
-  const tab = await engine.open(fragment ? `${pageUrl}#${fragment}` : pageUrl, viewport);
+  const tab = await engine.open(fragment ? `${url}#${fragment}` : url, viewport);
   // Ready, at the asked viewport (a window resized from outside reaches
   // the page a little later), and laid out for it.
   const reached = await tab.evaluate(({ width, height }) => new Promise((resolve) => {
@@ -233,6 +238,60 @@ test(`${engineName}: every canvas sits on whole device pixels and the screen sho
                 `${what} ${name}: the screen resamples the canvas`);
     }
     await tab.close();
+  }
+});
+
+// The page as a web server gives it, from 127.0.0.1 only; every path it
+// was asked for is recorded.
+async function servePage() {
+  const html = readFileSync(process.env.WAVES_PAGE);
+  const asked = [];
+  const server = createServer((request, response) => {
+    asked.push(request.url);
+    if (request.url !== '/waves.html') {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8' }).end(html);
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return { url: `http://127.0.0.1:${server.address().port}/waves.html`, asked,
+           close: () => new Promise((resolve) => server.close(resolve)) };
+}
+
+test(`${engineName}: the share dialog's QR code reads back as the address with the lesson`, async () => {
+  const lesson = 'A=3c1&B=2s3&C=0c0&D=0c0&W=1c1&t=2&sa=1&sn=0.5';
+  const served = await servePage();
+  const work = mkdtempSync(join(tmpdir(), 'waves-share-'));
+  try {
+    const tab = await open({ url: served.url, fragment: lesson });
+    await clickAt(tab, '.share-button');
+    const address = await tab.evaluate(() => new Promise((resolve) => {
+      const until = performance.now() + 5000;
+      const look = () => {
+        const shown = document.querySelector('.share-address');
+        if (shown && !shown.closest('[hidden]') && shown.textContent) {
+          requestAnimationFrame(() => requestAnimationFrame(() => resolve(shown.textContent)));
+        } else if (performance.now() > until) {
+          resolve(null);
+        } else {
+          setTimeout(look, 20);
+        }
+      };
+      look();
+    }));
+    assert.equal(address, `${served.url}#${lesson}`, 'the dialog shows the address with the lesson');
+    const shot = join(work, 'share.png');
+    writeFileSync(shot, Buffer.from(await tab.screenshot(), 'base64'));
+    const read = execFileSync('zbarimg', ['-q', '--raw', shot], { encoding: 'utf8' }).trim();
+    assert.equal(read, address);
+    assert.deepEqual(await tab.evaluate(pageErrors), []);
+    await tab.close();
+    assert.deepEqual(served.asked.filter((path) => path !== '/favicon.ico'), ['/waves.html'],
+                     'the page asked the server for nothing else (the browser may ask for its icon)');
+  } finally {
+    rmSync(work, { recursive: true, force: true });
+    await served.close();
   }
 });
 
