@@ -15,13 +15,14 @@
 import { pathToFileURL } from 'node:url';
 
 import { launchEngine } from '../../tests/web/engines.mjs';
+import { layoutFactsBeside } from '../../tests/web/layout_facts.mjs';
 
 const pages = process.argv.slice(2).map((path) => ({ path, url: pathToFileURL(path).href }));
 if (pages.length === 0) {
   console.error('usage: node bench/web/engine_bench.mjs PAGE [OTHER_PAGE...]');
   process.exit(2);
 }
-const viewport = { width: 662, height: 491 };
+const viewport = { ...layoutFactsBeside(pages[0].path).window };
 const kLoads = 9;
 const everyRun = [
   { key: 'chromium', label: 'Chromium', engine: 'chromium', firstFrameMs: 200 },

@@ -27,6 +27,7 @@ import { statSync } from 'node:fs';
 import { pathToFileURL } from 'node:url';
 
 import { desktopMedians, printReport } from './report.mjs';
+import { layoutFactsBeside } from '../../tests/web/layout_facts.mjs';
 
 const require = createRequire(new URL('../../tests/web/package.json', import.meta.url));
 const { chromium } = require('playwright-core');
@@ -59,12 +60,11 @@ const kWarmUp = 60;
 const kBatches = 31;
 const kBatchSize = 20;
 const kLoads = 21;
+const [pagePath, desktopJson] = process.argv.slice(2);
 // The window's own size: the page fits the window to the viewport, and at
 // this size shows it at scale 1, with graphs of the desktop's 239 x 63
 // pixels.
-const viewport = { width: 662, height: 491 };
-
-const [pagePath, desktopJson] = process.argv.slice(2);
+const viewport = { ...layoutFactsBeside(pagePath).window };
 const pageUrl = pathToFileURL(pagePath).href;
 
 function median(values) {

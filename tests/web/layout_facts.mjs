@@ -4,9 +4,14 @@
 import { readFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 
-const path = process.env.WAVES_LAYOUT_FACTS || join(dirname(process.env.WAVES_PAGE), 'layout_facts.json');
+// The facts the web build wrote beside the page at pagePath.
+export function layoutFactsBeside(pagePath) {
+  return JSON.parse(readFileSync(join(dirname(pagePath), 'layout_facts.json'), 'utf8'));
+}
 
-export const layoutFacts = JSON.parse(readFileSync(path, 'utf8'));
+export const layoutFacts = process.env.WAVES_LAYOUT_FACTS
+  ? JSON.parse(readFileSync(process.env.WAVES_LAYOUT_FACTS, 'utf8'))
+  : process.env.WAVES_PAGE ? layoutFactsBeside(process.env.WAVES_PAGE) : null;
 
 // The window as laid out, in CSS px: { width, height }.
-export const windowSize = Object.freeze({ ...layoutFacts.window });
+export const windowSize = layoutFacts && Object.freeze({ ...layoutFacts.window });
