@@ -141,16 +141,23 @@ int count_colour(const QStringList& arguments) {
     return kDone;
 }
 
-int same_pictures(const QStringList& arguments) {
-    if (arguments.size() != 4) return usage();
-    QImage pictures[2];
+// Reads the two pictures named by the arguments after the mode, as RGB32;
+// says which one it cannot read.
+bool load_two_pictures(const QStringList& arguments, QImage (&pictures)[2]) {
     for (int i = 0; i < 2; ++i) {
         if (!pictures[i].load(arguments[2 + i])) {
             std::fprintf(stderr, "screen_probe: cannot read %s\n", qPrintable(arguments[2 + i]));
-            return kFailed;
+            return false;
         }
         pictures[i] = pictures[i].convertToFormat(QImage::Format_RGB32);
     }
+    return true;
+}
+
+int same_pictures(const QStringList& arguments) {
+    if (arguments.size() != 4) return usage();
+    QImage pictures[2];
+    if (!load_two_pictures(arguments, pictures)) return kFailed;
     if (pictures[0].size() != pictures[1].size()) {
         std::fprintf(stderr, "screen_probe: %d x %d and %d x %d pixels\n", pictures[0].width(),
                      pictures[0].height(), pictures[1].width(), pictures[1].height());
@@ -223,13 +230,7 @@ std::optional<QPoint> stray_ink(const std::vector<std::vector<bool>>& from, cons
 int near_pictures(const QStringList& arguments) {
     if (arguments.size() != 11) return usage();
     QImage pictures[2];
-    for (int i = 0; i < 2; ++i) {
-        if (!pictures[i].load(arguments[2 + i])) {
-            std::fprintf(stderr, "screen_probe: cannot read %s\n", qPrintable(arguments[2 + i]));
-            return kFailed;
-        }
-        pictures[i] = pictures[i].convertToFormat(QImage::Format_RGB32);
-    }
+    if (!load_two_pictures(arguments, pictures)) return kFailed;
     const auto red = number(arguments[4]);
     const auto green = number(arguments[5]);
     const auto blue = number(arguments[6]);

@@ -225,9 +225,9 @@ void MainWindowTest::the_key_m_and_m_1_draw_the_means_into_the_products_pictures
     for (const QString& name : products) QCOMPARE(mean_pixels(control(*window, name)), 0);
     QTest::keyClick(window.get(), Qt::Key_M);
     QVERIFY(window->form().params.show_means);
-    for (const ControlSpec& spec : window_layout()) {
-        if (spec.kind != ControlKind::graph_surface) continue;
-        const QString name = QString::fromStdString(spec.name);
+    for (const ControlSpec& graph : window_layout()) {
+        if (graph.kind != ControlKind::graph_surface) continue;
+        const QString name = QString::fromStdString(graph.name);
         const auto* pressed = control<GraphSurfaceWidget>(*window, name);
         QVERIFY2(pressed->picture() == control<GraphSurfaceWidget>(linked, name)->picture(), qPrintable(name));
         // A line across the picture, dashed, and a caption: more than half
