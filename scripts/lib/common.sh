@@ -47,7 +47,7 @@ reliability_test_packages=(strace dbus-daemon fontconfig fonts-dejavu-core valgr
 # clang, binaryen and Node.js) and Python for sealing the page. Node.js's
 # npm installs the QR code encoder the page carries from
 # web/package-lock.json (install_page_modules).
-web_packages=(emscripten cmake ninja-build python3)
+web_packages=(emscripten cmake ninja-build python3 zopfli)
 
 # The web page's tests: Debian's Chromium and Firefox ESR, run headless,
 # WebKitGTK's MiniBrowser through WebKitWebDriver on an Xvfb display, zbarimg
