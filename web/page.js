@@ -58,15 +58,14 @@ mergeInto(LibraryManager.library, {
     },
   },
 
-  waves_page_add_control__deps: ['$wavesPage', '$wavesFactory', '$wavesFrame', '$wavesCanvasSize'],
+  waves_page_add_control__deps: ['$wavesPage', '$wavesFactory', '$wavesCanvasSize'],
   waves_page_add_control: function (id, name, kind, parent, left, top, width, height, stacking, caption) {
     const element = wavesFactory.create(wavesLayoutFacts.kinds[kind], id, UTF8ToString(caption), parent);
     element.dataset.name = UTF8ToString(name);
     wavesPage.place(element, left, top, width, height, stacking);
-    if (wavesCanvasSize.graphIds.has(element)) {
-      wavesCanvasSize.graphBoxes.set(element, [left, top, width, height]);
-      wavesFrame.snapToDevicePixels();
-    }
+    // Its edges move onto device pixels when the window is sized, which
+    // start-up does once every control is built (waves_page_zoom_window).
+    if (wavesCanvasSize.graphIds.has(element)) wavesCanvasSize.graphBoxes.set(element, [left, top, width, height]);
     wavesPage.elements[id] = element;
     if (parent < 0) {
       wavesPage.client.append(element);
