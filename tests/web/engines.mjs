@@ -14,6 +14,11 @@
 //   press(key)          a real key press ('Tab', 'ArrowUp', ...)
 //   screenshot()        the viewport, a PNG in device pixels (base64)
 //   close()
+// and, in Chromium alone,
+//   peek(expression)    an expression's value, read through the DevTools
+//                       protocol without putting any of the driver's own
+//                       script into the page (evaluate does, and a slowed
+//                       processor would compile it while the page starts)
 // Page errors are caught inside the page (MiniBrowser writes no console
 // lines): see watchErrors, and pageErrors() after it.
 import { spawn } from 'node:child_process';
@@ -35,16 +40,20 @@ async function playwrightEngine(ratio, { cpuSlowdown = 1 } = {}) {
     async open(url, viewport) {
       const context = await browser.newContext({ viewport, deviceScaleFactor: ratio });
       const page = await context.newPage();
+      const devTools = await context.newCDPSession(page);
       // A slower processor, as DevTools emulates one (for the benchmarks).
-      if (cpuSlowdown !== 1) {
-        await (await context.newCDPSession(page)).send('Emulation.setCPUThrottlingRate', { rate: cpuSlowdown });
-      }
+      if (cpuSlowdown !== 1) await devTools.send('Emulation.setCPUThrottlingRate', { rate: cpuSlowdown });
       await page.goto(url);
       return {
         evaluate: (fn, arg) => page.evaluate(asExpression(fn, arg)),
         click: (x, y) => page.mouse.click(x, y),
         press: (key) => page.keyboard.press(key),
         screenshot: async () => (await page.screenshot({ scale: 'device' })).toString('base64'),
+        peek: async (expression) => {
+          const { result, exceptionDetails } = await devTools.send('Runtime.evaluate', { expression, returnByValue: true });
+          if (exceptionDetails) throw new Error(exceptionDetails.text);
+          return result.value;
+        },
         close: () => context.close(),
       };
     },
