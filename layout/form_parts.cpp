@@ -1,20 +1,14 @@
 #include "layout/form_parts.h"
 
-#include <utility>
-#include <vector>
-
 namespace waves {
 
 namespace {
 
-template <typename Part>
-using Slots = std::vector<std::pair<std::string, Part**>>;
-
 std::string indexed(const char* array, int index) { return std::string(array) + "(" + std::to_string(index) + ")"; }
 
-Slots<GraphSurface> surface_slots(Form& form) {
+NamedSlots<GraphSurface> surface_slots(Form& form) {
     GraphSurfaces& s = form.surfaces;
-    Slots<GraphSurface> slots = {{"std_grph", &s.std_grph}, {"Gr", &s.Gr}, {"m_gr", &s.m_gr}};
+    NamedSlots<GraphSurface> slots = {{"std_grph", &s.std_grph}, {"Gr", &s.Gr}, {"m_gr", &s.m_gr}};
     for (int i = 0; i < kComponentCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         slots.emplace_back(indexed("Grph", i), &s.Grph[slot]);
@@ -23,9 +17,9 @@ Slots<GraphSurface> surface_slots(Form& form) {
     return slots;
 }
 
-Slots<TextLabel> label_slots(Form& form) {
+NamedSlots<TextLabel> label_slots(Form& form) {
     FormLabels& l = form.labels;
-    Slots<TextLabel> slots = {
+    NamedSlots<TextLabel> slots = {
         {"labelt", &l.labelt}, {"value_std_a", &l.value_std_a}, {"value_std_b", &l.value_std_b}};
     for (int i = 0; i < kComponentCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
@@ -35,8 +29,8 @@ Slots<TextLabel> label_slots(Form& form) {
     return slots;
 }
 
-Slots<OptionSelection> option_slots(Form& form) {
-    Slots<OptionSelection> slots;
+NamedSlots<OptionSelection> option_slots(Form& form) {
+    NamedSlots<OptionSelection> slots;
     for (int i = 0; i < kComponentCount; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         slots.emplace_back(indexed("switch_c", i), &form.options.switch_c[slot]);
@@ -53,7 +47,7 @@ Slots<OptionSelection> option_slots(Form& form) {
 }
 
 template <typename Part>
-Part** find(const Slots<Part>& slots, std::string_view name) {
+Part** find(const NamedSlots<Part>& slots, std::string_view name) {
     for (const auto& [slot_name, slot] : slots) {
         if (slot_name == name) return slot;
     }
@@ -61,7 +55,7 @@ Part** find(const Slots<Part>& slots, std::string_view name) {
 }
 
 template <typename Part>
-void add_missing(const Slots<Part>& slots, std::string& missing) {
+void add_missing(const NamedSlots<Part>& slots, std::string& missing) {
     for (const auto& [name, slot] : slots) {
         if (*slot != nullptr) continue;
         if (!missing.empty()) missing += ", ";
@@ -71,23 +65,30 @@ void add_missing(const Slots<Part>& slots, std::string& missing) {
 
 }  // namespace
 
-GraphSurface** surface_slot(Form& form, std::string_view name) {
-    return find(surface_slots(form), name);
-}
+FormSlots::FormSlots(Form& form)
+    : form_(form), surfaces_(surface_slots(form)), labels_(label_slots(form)), options_(option_slots(form)) {}
 
-TextLabel** label_slot(Form& form, std::string_view name) { return find(label_slots(form), name); }
+GraphSurface** FormSlots::surface(std::string_view name) const { return find(surfaces_, name); }
 
-OptionSelection** option_slot(Form& form, std::string_view name) {
-    return find(option_slots(form), name);
-}
+TextLabel** FormSlots::label(std::string_view name) const { return find(labels_, name); }
 
-std::string missing_parts(Form& form) {
+OptionSelection** FormSlots::option(std::string_view name) const { return find(options_, name); }
+
+std::string FormSlots::missing() const {
     std::string missing;
-    add_missing(surface_slots(form), missing);
-    add_missing(label_slots(form), missing);
-    add_missing(option_slots(form), missing);
-    if (form.window == nullptr) missing += missing.empty() ? "Form1" : ", Form1";
+    add_missing(surfaces_, missing);
+    add_missing(labels_, missing);
+    add_missing(options_, missing);
+    if (form_.window == nullptr) missing += missing.empty() ? "Form1" : ", Form1";
     return missing;
 }
+
+GraphSurface** surface_slot(Form& form, std::string_view name) { return FormSlots(form).surface(name); }
+
+TextLabel** label_slot(Form& form, std::string_view name) { return FormSlots(form).label(name); }
+
+OptionSelection** option_slot(Form& form, std::string_view name) { return FormSlots(form).option(name); }
+
+std::string missing_parts(Form& form) { return FormSlots(form).missing(); }
 
 }  // namespace waves

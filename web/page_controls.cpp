@@ -17,15 +17,17 @@ void PageControls::run(int id, ControlEvent event) const {
 int PageControls::id_of(const ControlSpec& control) const { return control_index(layout_, control.name); }
 
 GraphSurface* PageControls::surface(const ControlSpec& control) {
+    const int id = id_of(control);
     for (PageSurface& surface : elements_.surfaces) {
-        if (surface.id == id_of(control)) return surface.surface.get();
+        if (surface.id == id) return surface.surface.get();
     }
     return nullptr;
 }
 
 TextLabel* PageControls::label(const ControlSpec& control) {
+    const int id = id_of(control);
     for (const auto& label : elements_.labels) {
-        if (label->id() == id_of(control)) return label.get();
+        if (label->id() == id) return label.get();
     }
     return nullptr;
 }
