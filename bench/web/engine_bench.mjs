@@ -23,7 +23,7 @@ if (pages.length === 0) {
   process.exit(2);
 }
 const viewport = { ...layoutFactsBeside(pages[0].path).window };
-const kLoads = 9;
+const kLoads = 21;
 const everyRun = [
   { key: 'chromium', label: 'Chromium', engine: 'chromium', firstFrameMs: 200 },
   { key: 'firefox', label: 'Firefox ESR', engine: 'firefox', firstFrameMs: 200 },
