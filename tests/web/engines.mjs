@@ -110,7 +110,7 @@ async function webDriverEngine(ratio) {
     const response = await fetch(`http://127.0.0.1:${port}${path}`, {
       method, headers: { 'content-type': 'application/json' }, body: body && JSON.stringify(body) });
     const reply = await response.json();
-    if (reply.value && reply.value.error) throw new Error(`WebDriver ${path}: ${reply.value.message}`);
+    if (reply.value && reply.value.error) throw new Error(`WebDriver ${path}: ${reply.value.error}: ${reply.value.message}`);
     return reply.value;
   };
   for (let tries = 0; ; ++tries) {
