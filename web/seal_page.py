@@ -18,7 +18,8 @@ its one script ahead of the program, compressed by terser but with their
 licence, and more style (--style) goes at the end of its one style. With
 --zopfli (Debian's zopfli), the module is compressed smaller than gzip does.
 
-    seal_page.py [--zopfli ZOPFLI] [--terser TERSER_JS --script JS]... [--style CSS]... BUILT_HTML SEALED_HTML [TS_FILE...]
+    seal_page.py [--zopfli ZOPFLI] [--terser TERSER_JS --script JS]... [--style CSS]...
+                 BUILT_HTML SEALED_HTML [TS_FILE...]
 """
 import argparse
 import base64
@@ -30,6 +31,7 @@ import subprocess
 import sys
 import tempfile
 import xml.etree.ElementTree as ElementTree
+import zlib
 
 
 def digest(text):
@@ -60,6 +62,14 @@ def with_translated_noscript(page, ts_files):
     return page[:match.end()] + added + page[match.end():]
 
 
+def unpacks_to(packed, module):
+    """Whether packed is gzip data of module; anything else is not."""
+    try:
+        return gzip.decompress(packed) == module
+    except (OSError, EOFError, zlib.error):
+        return False
+
+
 def with_compressed_module(page, zopfli):
     """The WebAssembly module of the page gzip-compressed, for start.js to
     decompress: under half the size, and the same bytes on every build.
@@ -73,8 +83,10 @@ def with_compressed_module(page, zopfli):
             file.write(module)
             file.flush()
             packed = subprocess.run([zopfli, "-c", file.name], capture_output=True)
-        if packed.returncode != 0 or gzip.decompress(packed.stdout) != module:
+        if packed.returncode != 0:
             sys.exit(f"seal_page: zopfli failed: {packed.stderr.decode(errors='replace').strip()}")
+        if not unpacks_to(packed.stdout, module):
+            sys.exit("seal_page: zopfli's output does not decompress to the module")
         packed = packed.stdout
     else:
         packed = gzip.compress(module, compresslevel=9, mtime=0)
