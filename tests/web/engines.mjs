@@ -50,7 +50,8 @@ async function playwrightEngine(ratio, { cpuSlowdown = 1 } = {}) {
         press: (key) => page.keyboard.press(key),
         screenshot: async () => (await page.screenshot({ scale: 'device' })).toString('base64'),
         peek: async (expression) => {
-          const { result, exceptionDetails } = await devTools.send('Runtime.evaluate', { expression, returnByValue: true });
+          const { result, exceptionDetails } =
+              await devTools.send('Runtime.evaluate', { expression, returnByValue: true });
           if (exceptionDetails) throw new Error(exceptionDetails.text);
           return result.value;
         },
@@ -110,7 +111,8 @@ async function webDriverEngine(ratio) {
     const response = await fetch(`http://127.0.0.1:${port}${path}`, {
       method, headers: { 'content-type': 'application/json' }, body: body && JSON.stringify(body) });
     const reply = await response.json();
-    if (reply.value && reply.value.error) throw new Error(`WebDriver ${path}: ${reply.value.error}: ${reply.value.message}`);
+    const failure = reply.value && reply.value.error;
+    if (failure) throw new Error(`WebDriver ${path}: ${failure}: ${reply.value.message}`);
     return reply.value;
   };
   for (let tries = 0; ; ++tries) {
