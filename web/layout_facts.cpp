@@ -42,6 +42,10 @@ std::string name_list(Enum last, Name name) {
     return list + "]";
 }
 
+// The window's title goes into the JSON as it stands, which needs it to
+// hold nothing that JSON escapes.
+static_assert(kWindowCaption.find_first_of("\"\\\n\t") == std::string_view::npos);
+
 // A whole number of CSS pixels, as the window's twips always are.
 std::string pixels(float twips) { return std::to_string(static_cast<long>(css_pixels(static_cast<double>(twips)))); }
 
@@ -53,7 +57,7 @@ std::string layout_facts_json() {
            ", \"repeatDelay\": " + std::to_string(kArrowRepeatDelayMs) +
            ", \"repeatInterval\": " + std::to_string(kArrowRepeatIntervalMs) +
            ", \"window\": {\"width\": " + pixels(kOuterWidthTwips) + ", \"height\": " + pixels(kOuterHeightTwips) +
-           "}}";
+           "}, \"title\": \"" + std::string(kWindowCaption) + "\"}";
 }
 
 }  // namespace waves

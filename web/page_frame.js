@@ -68,7 +68,10 @@ mergeInto(LibraryManager.library, {
                                     background) {
     const main = document.getElementById('waves');
     const text = UTF8ToString(title);
-    document.title = text;
+    // The sealed page carries the title already (seal_page.py), so the tab
+    // shows it before the program starts; setting it again costs a slow
+    // processor a frame's time.
+    if (document.title !== text) document.title = text;
     const box = document.createElement('div');
     box.className = 'window';
     box.style.width = wavesPage.px(outerWidth);

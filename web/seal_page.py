@@ -11,21 +11,27 @@ The <noscript> sentence is the one place the page's script cannot
 translate; its translations come from the program's translation files, as
 a paragraph per language after the English one.
 
-With --terser (terser's command-line script, from web/package-lock.json),
-the names inside the program's functions are shortened. The libraries the
-page carries (--script: the QR code encoder, from the same lock) go into
-its one script ahead of the program, compressed by terser but with their
-licence, and more style (--style) goes at the end of its one style. With
---zopfli (Debian's zopfli), the module is compressed smaller than gzip does.
+With --facts (the layout's facts, layout_facts.json), the page's <title> is
+the window's title from the start, before its script runs.
 
-    seal_page.py [--zopfli ZOPFLI] [--terser TERSER_JS --script JS]... [--style CSS]...
-                 BUILT_HTML SEALED_HTML [TS_FILE...]
+With --terser (terser's command-line script, from web/package-lock.json),
+the program's script is compressed and its names shortened, all but
+Module, by which the page's tests and benchmarks reach the program. The
+libraries the page carries (--script: the QR code encoder, from the same
+lock) go into its one script ahead of the program, compressed by terser
+but with their licence, and more style (--style) goes at the end of its one
+style. With --zopfli (Debian's zopfli), the module is compressed smaller
+than gzip does.
+
+    seal_page.py [--zopfli ZOPFLI] [--facts FACTS_JSON] [--terser TERSER_JS --script JS]...
+                 [--style CSS]... BUILT_HTML SEALED_HTML [TS_FILE...]
 """
 import argparse
 import base64
 import gzip
 import hashlib
 import html
+import json
 import re
 import subprocess
 import sys
@@ -107,12 +113,21 @@ def compact(library, terser):
     return "\n".join(licence) + "\n" + code.stdout.strip() + "\n"
 
 
+def with_titled_page(page, facts_file):
+    with open(facts_file, encoding="utf-8") as file:
+        title = json.load(file)["title"]
+    empty = '<title lang="ja"></title>'
+    if page.count(empty) != 1:
+        sys.exit("seal_page: the page has no empty <title> for the window's title")
+    return page.replace(empty, f'<title lang="ja">{html.escape(title)}</title>')
+
+
 def with_shorter_names(page, terser):
-    """The program's script with the names inside its functions shortened
-    by terser (its own names, which the page's other parts call it by, and
-    everything else stay as they are)."""
+    """The program's script compressed by terser, its names shortened (the
+    top-level ones too, since the page is one script), except Module."""
     script = only(r"<script>(.*?)</script>", page, "script")
-    shorter = subprocess.run(["node", terser, "--mangle", "--comments", "false"],
+    shorter = subprocess.run(["node", terser, "--compress", "--mangle", "reserved=[Module]", "--toplevel",
+                              "--comments", "false"],
                              input=script, capture_output=True, text=True, encoding="utf-8")
     if shorter.returncode != 0 or not shorter.stdout.strip():
         sys.exit(f"seal_page: terser failed: {shorter.stderr.strip()}")
@@ -140,6 +155,7 @@ def main():
     parser.add_argument("--style", action="append", default=[])
     parser.add_argument("--terser", help="terser's command-line script, which makes the libraries smaller")
     parser.add_argument("--zopfli", help="zopfli, which compresses the module smaller than gzip")
+    parser.add_argument("--facts", help="the layout's facts (layout_facts.json), which hold the window's title")
     parser.add_argument("ts_files", nargs="*")
     arguments = parser.parse_args()
     with open(arguments.source, encoding="utf-8") as file:
@@ -148,6 +164,8 @@ def main():
     only(r"<style>(.*?)</style>", page, "style")
     if arguments.script and not arguments.terser:
         sys.exit("seal_page: --script needs --terser")
+    if arguments.facts:
+        page = with_titled_page(page, arguments.facts)
     if arguments.terser:
         page = with_shorter_names(page, arguments.terser)
     page = with_additions(page, arguments.script, arguments.style, arguments.terser)

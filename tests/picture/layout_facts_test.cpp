@@ -41,8 +41,8 @@ TEST(LayoutFacts, KindsAndAlignmentsAreNamedInTheOrderOfTheirValues) {
     EXPECT_NE(facts.find("\"alignments\": [" + align_list + "]"), std::string::npos) << facts;
 }
 
-// The arrows repeat as the desktop's do, and the window's size is a whole
-// number of CSS pixels, written as it is.
+// The arrows repeat as the desktop's do, the window's size is a whole
+// number of CSS pixels, written as it is, and its title is the desktop's.
 TEST(LayoutFacts, RepeatTimingsAndWindowSizeAreTheLayoutsOwn) {
     ASSERT_EQ(std::fmod(css_pixels(static_cast<double>(kOuterWidthTwips)), 1.0), 0.0);
     ASSERT_EQ(std::fmod(css_pixels(static_cast<double>(kOuterHeightTwips)), 1.0), 0.0);
@@ -50,7 +50,10 @@ TEST(LayoutFacts, RepeatTimingsAndWindowSizeAreTheLayoutsOwn) {
     EXPECT_NE(facts.find("\"repeatDelay\": " + std::to_string(kArrowRepeatDelayMs) + ","), std::string::npos) << facts;
     EXPECT_NE(facts.find("\"repeatInterval\": " + std::to_string(kArrowRepeatIntervalMs) + ","), std::string::npos)
         << facts;
-    EXPECT_NE(facts.find("\"window\": {\"width\": 662, \"height\": 491}}"), std::string::npos) << facts;
+    EXPECT_NE(facts.find("\"window\": {\"width\": 662, \"height\": 491}, \"title\": \"" + std::string(kWindowCaption) +
+                         "\"}"),
+              std::string::npos)
+        << facts;
     EXPECT_LT(kArrowRepeatIntervalMs, kArrowRepeatDelayMs);
 }
 

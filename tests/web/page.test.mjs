@@ -29,6 +29,8 @@ test('one self-contained file that makes no request and says nothing wrong', asy
   const markup = html.replace(/(<script>)[^]*?(<\/script>)/g, '$1$2');
   assert.doesNotMatch(markup, /<(script|link|img|iframe)\b[^>]*\b(src|href)=/, 'refers to another file');
   assert.match(html, /<meta http-equiv="Content-Security-Policy" content="default-src 'none'; [^"]*connect-src 'none'/);
+  // The tab is named before the script runs, and where it cannot run.
+  assert.match(html, /<title lang="ja">波の合成と積<\/title>/);
   const scripts = readdirSync(new URL('../../web/', import.meta.url)).filter((name) => name.endsWith('.js'));
   assert.ok(scripts.includes('page.js') && scripts.includes('start.js'), scripts.join(' '));
   for (const name of scripts) {
