@@ -58,6 +58,11 @@ var wavesRefusedLesson = wavesTranslate('WebPage', QT_TRANSLATE_NOOP('WebPage',
     return;
   }
   Module['onAbort'] = function () { show('waves-failed'); };
+  // The runtime would call main through exit(), which unwinds by throwing
+  // once main has returned; this program's runtime lives on after main, so
+  // main is called as it is.
+  Module['noInitialRun'] = true;
+  Module['onRuntimeInitialized'] = function () { Module['_main'](0, 0); };
   // The module is part of this file, gzip-compressed (seal_page.py):
   // instantiate it from its bytes, without a fetch (which the page's
   // security policy forbids), compiling it while it is decompressed where
@@ -67,7 +72,7 @@ var wavesRefusedLesson = wavesTranslate('WebPage', QT_TRANSLATE_NOOP('WebPage',
     const encoded = wasmBinaryFile.slice(wasmBinaryFile.indexOf(',') + 1);
     const bytes = Uint8Array.fromBase64 ? Uint8Array.fromBase64(encoded) : tryParseAsDataURI(wasmBinaryFile);
     const unpacked = function () {
-      return new Response(new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip')),
+      return new Response(new Response(bytes).body.pipeThrough(new DecompressionStream('gzip')),
                           { headers: { 'Content-Type': 'application/wasm' } });
     };
     const whole = function () {
