@@ -27,6 +27,7 @@ import { statSync } from 'node:fs';
 import { pathToFileURL } from 'node:url';
 
 import { desktopMedians, printReport } from './report.mjs';
+import { chromiumArguments } from '../../tests/web/engines.mjs';
 import { layoutFactsBeside } from '../../tests/web/layout_facts.mjs';
 
 const require = createRequire(new URL('../../tests/web/package.json', import.meta.url));
@@ -156,15 +157,10 @@ async function redraws(browser) {
   return medians;
 }
 
-// Launched as the web tests launch it (tests/web/browser_session.mjs), and
-// without the browser's own pages behind its address bar, which it loads
-// for every new window (every tab of a headless browser) and which would
-// compete with the page for the machine's cores.
+// Launched as the web tests launch it.
 const browser = await chromium.launch({
   executablePath: process.env.WAVES_CHROMIUM || '/usr/bin/chromium',
-  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-         '--disable-sync', '--no-first-run',
-         '--disable-features=PreloadTopChromeWebUI,WebUIOmniboxPopup,WebUIOmniboxAimPopup,WebUIOmniboxFullPopup'],
+  args: chromiumArguments,
 });
 try {
   const web = await redraws(browser);

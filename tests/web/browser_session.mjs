@@ -18,11 +18,12 @@ import { pathToFileURL } from 'node:url';
 
 import { chromium } from 'playwright-core';
 
+import { chromiumArguments } from './engines.mjs';
+
 export const pagePath = process.env.WAVES_PAGE;
 export const pageUrl = pathToFileURL(pagePath).href;
 
-const browserArguments = ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
-                          '--disable-component-update', '--disable-sync', '--no-first-run'];
+const browserArguments = [...chromiumArguments];
 // More switches for this file's browsers; call it before the tests run.
 export function useBrowserArguments(extra) { browserArguments.push(...extra); }
 
