@@ -69,8 +69,8 @@ mergeInto(LibraryManager.library, {
     const main = document.getElementById('waves');
     const text = UTF8ToString(title);
     // The sealed page carries the title already (seal_page.py), so the tab
-    // shows it before the program starts; setting it again costs a slow
-    // processor a frame's time.
+    // shows it before the program starts; it is set here only where a page
+    // was sealed without it.
     if (document.title !== text) document.title = text;
     const box = document.createElement('div');
     box.className = 'window';
