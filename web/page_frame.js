@@ -68,10 +68,6 @@ mergeInto(LibraryManager.library, {
                                     background) {
     const main = document.getElementById('waves');
     const text = UTF8ToString(title);
-    // The sealed page carries the title already (seal_page.py), so the tab
-    // shows it before the program starts; it is set here only where a page
-    // was sealed without it.
-    if (document.title !== text) document.title = text;
     const box = document.createElement('div');
     box.className = 'window';
     box.style.width = wavesPage.px(outerWidth);

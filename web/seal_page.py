@@ -11,8 +11,8 @@ The <noscript> sentence is the one place the page's script cannot
 translate; its translations come from the program's translation files, as
 a paragraph per language after the English one.
 
-With --facts (the layout's facts, layout_facts.json), the page's <title> is
-the window's title from the start, before its script runs.
+--facts (the layout's facts, layout_facts.json) gives the page's <title>
+the window's title, so the tab is named before its script runs.
 
 With --terser (terser's command-line script, from web/package-lock.json),
 the program's script is compressed and its names shortened, all but
@@ -23,7 +23,7 @@ but with their licence, and more style (--style) goes at the end of its one
 style. With --zopfli (Debian's zopfli), the module is compressed smaller
 than gzip does.
 
-    seal_page.py [--zopfli ZOPFLI] [--facts FACTS_JSON] [--terser TERSER_JS --script JS]...
+    seal_page.py --facts FACTS_JSON [--zopfli ZOPFLI] [--terser TERSER_JS --script JS]...
                  [--style CSS]... BUILT_HTML SEALED_HTML [TS_FILE...]
 """
 import argparse
@@ -155,7 +155,7 @@ def main():
     parser.add_argument("--style", action="append", default=[])
     parser.add_argument("--terser", help="terser's command-line script, which makes the libraries smaller")
     parser.add_argument("--zopfli", help="zopfli, which compresses the module smaller than gzip")
-    parser.add_argument("--facts", help="the layout's facts (layout_facts.json), which hold the window's title")
+    parser.add_argument("--facts", required=True, help="the layout's facts (layout_facts.json), which hold the window's title")
     parser.add_argument("ts_files", nargs="*")
     arguments = parser.parse_args()
     with open(arguments.source, encoding="utf-8") as file:
@@ -164,8 +164,7 @@ def main():
     only(r"<style>(.*?)</style>", page, "style")
     if arguments.script and not arguments.terser:
         sys.exit("seal_page: --script needs --terser")
-    if arguments.facts:
-        page = with_titled_page(page, arguments.facts)
+    page = with_titled_page(page, arguments.facts)
     if arguments.terser:
         page = with_shorter_names(page, arguments.terser)
     page = with_additions(page, arguments.script, arguments.style, arguments.terser)
