@@ -83,7 +83,7 @@ async function referencePages(browser) {
   return [['an empty page', emptyPage], ['the window, no script', windowPage]].map(([label, html]) => {
     const path = join(folder, `${label.replace(/\W+/g, '-')}.html`);
     writeFileSync(path, html);
-    return { label, url: pathToFileURL(path).href, reference: true };
+    return { label, url: pathToFileURL(path).href };
   });
 }
 
@@ -137,7 +137,8 @@ console.log(`${'engine'.padEnd(20)} ${'version'.padEnd(22)} ${'page'.padEnd(page
 for (const { label, engine, options, firstFrameMs, redrawMs } of runs) {
   const browser = await launchEngine(engine, 1, options);
   try {
-    const loaded = [...await referencePages(browser), ...pages];
+    const references = await referencePages(browser);
+    const loaded = [...references, ...pages];
     const loads = loaded.map(() => []);
     for (let n = 0; n < kLoads; ++n) {
       for (const [k, { url }] of loaded.entries()) {
@@ -149,8 +150,7 @@ for (const { label, engine, options, firstFrameMs, redrawMs } of runs) {
     const row = (page, first, redraw, budget) => console.log(
       `${label.padEnd(20)} ${String(browser.version).slice(0, 22).padEnd(22)} ${page.padEnd(pageColumn)}` +
       `${(first.toFixed(1) + ' ms').padStart(11)} ${redraw.padStart(11)}  ${budget}`);
-    for (const [k, page] of loaded.entries()) {
-      if (!page.reference) continue;
+    for (const [k, page] of references.entries()) {
       const first = median(loads[k]);
       row(page.label, first, '', '');
       if (first > firstFrameMs) overWithoutPage.push(`${label}: ${page.label} ${first.toFixed(1)} ms`);
@@ -163,7 +163,7 @@ for (const { label, engine, options, firstFrameMs, redrawMs } of runs) {
       await tab.close();
     }
     for (const [k, { path }] of pages.entries()) {
-      const first = median(loads[loaded.length - pages.length + k]);
+      const first = median(loads[references.length + k]);
       const redraw = redraws[k];
       const over = [];
       if (first > firstFrameMs) over.push('first frame');
